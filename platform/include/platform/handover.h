@@ -1,0 +1,98 @@
+#pragma once
+// Hand-over of packets from the control to the simulator over a per-user local socket.
+//
+// A receiver "registers a window class" by listening on a Unix-domain socket named after
+// the class inside a private per-user folder (mode 0700): $XDG_RUNTIME_DIR/orvexsim/, or
+// /tmp/orvexsim-<uid>/ when XDG_RUNTIME_DIR is not set. "Finding the window" is connecting
+// to that socket. Each message is one framed record answered by the receiver's result.
+//
+// Record on the wire (all integers little-endian):
+//   u32 message   74 = copy-data, 16 = close, 0x8001 = activate (bring to front)
+//   u64 kind      the copy-data number (586, 842, 330, ...); 0 for the others
+//   u32 length    number of data bytes that follow
+//   data          `length` bytes
+// Answer: i64 result. A record whose length exceeds kMaxRecordBytes is refused: the
+// receiver answers kRefused and drops the connection without reading the data.
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QLocalServer;
+class QLocalSocket;
+
+namespace ztk::platform {
+
+inline constexpr std::uint32_t kCopyDataMessage = 74;
+inline constexpr std::uint32_t kCloseMessage = 16;
+inline constexpr std::uint32_t kActivateMessage = 0x8001;
+inline constexpr std::uint32_t kMaxRecordBytes = 16u * 1024u * 1024u;
+inline constexpr std::int64_t kRefused = -1;
+
+// The private per-user folder that holds the receivers' sockets (created with mode 0700).
+QString handoverDirectory();
+// The socket path that stands for the window class `className`.
+QString handoverSocketPath(const QString& className);
+
+// The sending half, used by the control. Every call is synchronous with a bounded wait.
+class HandoverClient {
+public:
+    // Connects to the receiver of `className`; nullptr when no receiver listens.
+    static std::unique_ptr<HandoverClient> find(const QString& className, int timeoutMs = 2000);
+    ~HandoverClient();
+
+    // Sends one copy-data record and returns the receiver's result, or nothing when the
+    // receiver vanished, refused the record or did not answer within `timeoutMs`.
+    std::optional<std::int64_t> sendCopyData(std::uint64_t kind, const QByteArray& data,
+                                             int timeoutMs = 5000);
+    // Asks the receiver to close its window; true when it answered.
+    bool sendClose(int timeoutMs = 5000);
+    // Asks the receiver to bring its window forward; true when it answered.
+    bool sendActivate(int timeoutMs = 5000);
+
+private:
+    explicit HandoverClient(std::unique_ptr<QLocalSocket> socket);
+    std::optional<std::int64_t> roundTrip(std::uint32_t message, std::uint64_t kind,
+                                          const QByteArray& data, int timeoutMs);
+    std::unique_ptr<QLocalSocket> socket_;
+};
+
+// The receiving half, used by the simulator. Records are handed to the callbacks on the
+// thread that runs the server's event loop, one at a time, in arrival order.
+class HandoverServer : public QObject {
+    Q_OBJECT
+public:
+    using CopyDataHandler = std::function<std::int64_t(std::uint64_t kind, const QByteArray& data)>;
+
+    explicit HandoverServer(QObject* parent = nullptr);
+    ~HandoverServer() override;
+
+    void setCopyDataHandler(CopyDataHandler handler);
+
+    // Starts listening under `className`. Returns false when another live receiver already
+    // listens under that class (single instance) or the socket cannot be created; a stale
+    // socket file left by a dead receiver is removed first.
+    bool listen(const QString& className);
+    QString className() const;
+
+signals:
+    // A close record arrived (answered with 1 before the signal is emitted).
+    void closeRequested();
+    // An activate record arrived (answered with 1).
+    void activateRequested();
+
+private:
+    void onNewConnection();
+    void onReadyRead(QLocalSocket* socket);
+
+    std::unique_ptr<QLocalServer> server_;
+    CopyDataHandler handler_;
+    QString className_;
+};
+
+}  // namespace ztk::platform

@@ -1,0 +1,23 @@
+#pragma once
+// Starting another program detached from this one (the control starting the simulator).
+
+#include <QString>
+#include <QStringList>
+
+namespace ztk::platform {
+
+// The folder that holds the shared object (or program) that contains `address`,
+// found with dladdr; empty when unknown.
+QString folderOfCode(const void* address);
+
+// Finds the program `name`: the environment variable `overrideVariable` when set and
+// non-empty, then `firstFolder`, then the folder of the running program, then PATH.
+// Returns the absolute path or an empty string.
+QString locateProgram(const QString& name, const QString& firstFolder,
+                      const QString& overrideVariable);
+
+// Starts `program` detached with `arguments` in `workingFolder`; true when it started.
+bool startDetached(const QString& program, const QStringList& arguments,
+                   const QString& workingFolder);
+
+}  // namespace ztk::platform
