@@ -33,6 +33,11 @@ public:
     // most 125 entries of a longer file) followed by one end entry (EndString). False, and
     // `out` untouched, when no such string file is stored. Safe from any thread.
     virtual bool copyStringFile(std::uint8_t label, std::vector<std::uint32_t>& out) const = 0;
+
+    // The next mode code of the cyclic automode list (hold, 1, when the list is empty).
+    // Called by the engine thread; the list is only rebuilt or restarted while the engine
+    // is paused or stopped.
+    virtual std::uint16_t nextAutomode() = 0;
 };
 
 }  // namespace ztk::sim
