@@ -35,9 +35,10 @@ struct DisplayModel {
     std::uint32_t featureMask = 0x3FF;
     std::uint32_t fontMask = 0x77;
 
-    // Parses a model line as "%[^,],%d,%d,%d,%X,%X,%X" would; nothing when the name or a
-    // number is missing. Sizes outside what the simulator can show are refused (see
-    // kMaxColumns, kMaxRows).
+    // Parses a model line as "%[^,],%d,%d,%d,%X,%X,%X" would (text after the last mask is
+    // ignored); nothing when the name or a number is missing or a number overflows. Refused
+    // as well: columns outside 1..kMaxColumns, rows outside 1..kMaxRows and colors outside
+    // 1..kMaxColors, which the simulator cannot show.
     static std::optional<DisplayModel> parse(std::string_view line);
     // Formats as "%s,%d,%d,%d,%X,%X,%X".
     std::string format() const;
@@ -47,5 +48,7 @@ struct DisplayModel {
 // allocate without bound.
 inline constexpr int kMaxColumns = 4096;
 inline constexpr int kMaxRows = 1024;
+// Most LED colours a sign can have (the palette holds eight).
+inline constexpr int kMaxColors = 8;
 
 }  // namespace ztk::sim

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "simcore/escapemode.h"
+
 namespace ztk::sim {
 
 enum class Op : std::uint16_t {
@@ -89,10 +91,15 @@ public:
     // The raw bytes from the STX that began the command to the byte that ended it.
     void setSource(std::vector<std::uint8_t> source) { source_ = std::move(source); }
     const std::vector<std::uint8_t>& source() const { return source_; }
+    // The escape mode of the packet the source came from; recompiling decodes the source
+    // with it, so a packet whose STX was sent unescaped still reads the same.
+    void setSourceEscape(EscapeMode mode) { sourceEscape_ = mode; }
+    EscapeMode sourceEscape() const { return sourceEscape_; }
 
 private:
     std::vector<std::uint32_t> entries_;
     std::vector<std::uint8_t> source_;
+    EscapeMode sourceEscape_ = EscapeMode::Raw;
 };
 
 }  // namespace ztk::sim
