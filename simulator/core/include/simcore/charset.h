@@ -19,25 +19,28 @@ std::span<const std::uint8_t> charsetResource(int number);
 
 // A read-only view of one character set.
 class CharSet {
-public:
+  public:
     CharSet() = default;
     explicit CharSet(std::span<const std::uint8_t> bytes);
 
+    // False for a default view and for bytes too short for the set they describe; such a
+    // view answers 0 (and "off") to everything below.
     bool valid() const { return !bytes_.empty(); }
-    int glyphCount() const { return bytes_[0]; }
-    int bytesPerRow() const { return bytes_[1]; }
-    int rows() const { return bytes_[2]; }
-    int cell() const { return bytes_[3]; }
-    int spacing() const { return bytes_[4]; }
+    int glyphCount() const { return valid() ? bytes_[0] : 0; }
+    int bytesPerRow() const { return valid() ? bytes_[1] : 0; }
+    int rows() const { return valid() ? bytes_[2] : 0; }
+    int cell() const { return valid() ? bytes_[3] : 0; }
+    int spacing() const { return valid() ? bytes_[4] : 0; }
 
-    // Width in columns of glyph k (0 <= k < glyphCount()).
+    // Width in columns of glyph k (0 <= k < glyphCount()); 0 for any other k.
     int glyphWidth(int k) const;
-    // True when the LED at (row, column) of glyph k is lit.
+    // True when the LED at (row, column) of glyph k is lit; false outside the glyph.
     bool lit(int k, int row, int column) const;
-    // The row bits of glyph k, most significant first, left-aligned in 16 bits.
+    // The row bits of glyph k, most significant first, left-aligned in 16 bits; 0 outside
+    // the glyph.
     std::uint16_t rowBits(int k, int row) const;
 
-private:
+  private:
     const std::uint8_t* glyph(int k) const;
     std::span<const std::uint8_t> bytes_;
 };
