@@ -1,0 +1,23 @@
+// SetBoardMemory: the sign's memory layout, its run sequence, and the pause the sign needs
+// to take them.
+#include "protocol/boardmemory.h"
+#include "front/marqueecontext.h"
+
+namespace ztk {
+
+namespace {
+constexpr int kBoardMemoryPauseMs = 2000;
+}
+
+void MarqueeContext::setBoardMemory(std::int16_t stringSizeInBytes) {
+    runRoutine(QStringLiteral("SetBoardMemory"), [&] {
+        const QByteArray layout = protocol::memoryConfigurationCommand(stringSizeInBytes);
+        variables.empty();
+        sendCommand(layout);
+        sendCommand(protocol::runSequenceCommand());
+        pauseTimer.pause(kBoardMemoryPauseMs);
+        return true;
+    });
+}
+
+}  // namespace ztk

@@ -1,0 +1,138 @@
+#pragma once
+// Everything one Marquee holds and does. The public Marquee forwards to it; the routines of
+// rendering, variables and alarms are its members too, and use the same services: send a
+// command in the packet frame, log a failure, the variables table, the alarm list and the
+// property values.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <exception>
+
+#include "front/controlerror.h"
+#include "front/marqueeproperties.h"
+#include "front/packetdump.h"
+#include "front/pausetimer.h"
+#include "front/serialtransport.h"
+#include "front/simulatortransport.h"
+#include "front/tcptransport.h"
+#include "front/transport.h"
+#include "protocol/alarmlist.h"
+#include "protocol/variablestable.h"
+
+namespace ztk {
+
+class Marquee;
+
+// Flags of the object's life besides its properties.
+struct ControlState {
+    bool initialized = false;   // set by a successful Initialize; locks the communication
+    bool logEnabled = false;    // set by Initialize when MarqueeLogFile was not empty
+    bool runMode = true;        // the host runs (rather than designs) its form
+    bool inInitialize = false;  // re-entrancy guards
+    bool inInitializeAdv = false;
+    bool inResetCommunication = false;
+};
+
+// What an alarm saves of the display it replaced, to put it back when acknowledged.
+struct AlarmRestoreState {
+    bool alarmShown = false;
+    std::uint8_t savedMode = 0;
+    QString savedFile;
+    QString savedName;
+};
+
+class MarqueeContext final : public TransportHost {
+  public:
+    MarqueeContext();
+    ~MarqueeContext() override;
+    MarqueeContext(const MarqueeContext&) = delete;
+    MarqueeContext& operator=(const MarqueeContext&) = delete;
+
+    // --- Services for the routines ---
+
+    // Runs `body` (returning bool) under the failure handler of `routine`: a failure ends
+    // it, is logged as "Error: number, source[routine]; text" when logging is on, and gives
+    // false. Nothing escapes.
+    template <typename Body>
+    bool runRoutine(const QString& routine, Body&& body) noexcept;
+    // Logs `error` as a failure of `routine` when logging is on.
+    void logFailure(const QString& routine, const ControlError& error);
+    // SendToMarquee: hands `packet` to the transport of the connect mode. Logs its failures.
+    bool sendToMarquee(const QByteArray& packet);
+    // Sends `command` (what follows STX) in the packet frame.
+    bool sendCommand(const QByteArray& command);
+    // Sends a text-file write whose body starts with TextFileCommand().
+    bool sendTextFile(const QByteArray& body);
+    // The transport of the current connect mode; ControlError for an unknown mode.
+    Transport& activeTransport();
+
+    // --- Routines of the control ---
+
+    bool initialize(std::int16_t stringSizeInBytes, bool advanced, bool openClosePerSend);
+    bool clear();
+    bool clearButSaveVariables();
+    bool reset();
+    bool changeMode(const QString& newMode);
+    bool quickDisplay(const QString& text, const QString& color, const QString& font,
+                      const QString& mode, const QString& special, const QString& position);
+    // Writes the memory layout and the run sequence, then pauses two seconds.
+    void setBoardMemory(std::int16_t stringSizeInBytes);
+    QString socketState() const;
+    // The object is going away: closes the socket and a simulator it drives.
+    void terminate();
+
+    // Rendering, variable updates and alarms.
+    bool updateTemplateDisplay();
+    bool updateStringDisplay();
+    bool blankVariables();
+    bool updateVariable(const QString& name, const QString& value);
+    bool updateVariableAdv(const QString& name, const QString& value, const QString& color,
+                           std::int16_t flash);
+    bool alarmAdd();
+    bool alarmAcknowledge();
+    bool alarmAcknowledgeAll();
+
+    // --- TransportHost ---
+
+    const MarqueeProperties& properties() const override { return props; }
+    void logIfEnabled(const QString& message) override;
+    bool resetCommunication() override;
+    void dumpPacket(const QByteArray& packet) override { dump.DumpPacket(packet); }
+
+    // Records that the host set `name`, for its persistence.
+    void markChanged(const QString& name);
+
+    // --- State ---
+
+    MarqueeProperties props;
+    ControlState state;
+    protocol::VariablesTable variables;
+    protocol::AlarmList alarms;
+    AlarmRestoreState restore;
+    QStringList changed;
+    PacketDump dump;
+    SerialTransport serial{*this};
+    TcpTransport tcp{*this};
+    SimulatorTransport simulator;
+    PauseTimer pauseTimer;
+};
+
+// The context behind a Marquee (for the control's own code and its tests).
+MarqueeContext& contextOf(Marquee& marquee);
+
+template <typename Body>
+bool MarqueeContext::runRoutine(const QString& routine, Body&& body) noexcept {
+    try {
+        return body();
+    } catch (const ControlError& error) {
+        logFailure(routine, error);
+    } catch (const std::exception& error) {
+        logFailure(routine, ControlError(QString::fromLocal8Bit(error.what())));
+    }
+    return false;
+}
+
+}  // namespace ztk

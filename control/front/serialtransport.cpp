@@ -1,0 +1,135 @@
+#include "front/serialtransport.h"
+
+#include <QDeadlineTimer>
+
+#include "front/controlerror.h"
+#include "front/marqueeproperties.h"
+#include "front/propertyrules.h"
+#include "platform/usersettings.h"
+
+namespace ztk {
+namespace {
+
+const QString kSerialSource = QStringLiteral("mscSerialPort");
+
+[[noreturn]] void refuseSettings(const QString& text) {
+    throw ControlError(kInvalidValue, kSerialSource,
+                       QStringLiteral("Invalid property value: the port cannot take the "
+                                      "settings '%1'.")
+                           .arg(text));
+}
+
+}  // namespace
+
+QString serialSettingsText(std::int32_t baudRate, const QString& parity, int dataBits,
+                           int stopBits) {
+    return QStringLiteral("%1,%2,%3,%4")
+        .arg(baudRate)
+        .arg(parity.left(1), QString::number(dataBits), QString::number(stopBits));
+}
+
+SerialSettings parseSerialSettings(const QString& text) {
+    const QStringList parts = text.split(u',');
+    if (parts.size() != 4) refuseSettings(text);
+    SerialSettings settings;
+    bool ok = false;
+    settings.baudRate = parts[0].toInt(&ok);
+    if (!ok || settings.baudRate <= 0) refuseSettings(text);
+
+    static const QHash<QString, QSerialPort::Parity> kParities{
+        {QStringLiteral("N"), QSerialPort::NoParity},
+        {QStringLiteral("E"), QSerialPort::EvenParity},
+        {QStringLiteral("O"), QSerialPort::OddParity},
+        {QStringLiteral("M"), QSerialPort::MarkParity},
+        {QStringLiteral("S"), QSerialPort::SpaceParity}};
+    const auto parity = kParities.constFind(parts[1]);
+    if (parity == kParities.cend()) refuseSettings(text);
+    settings.parity = *parity;
+
+    const int dataBits = parts[2].toInt(&ok);
+    if (!ok || dataBits < 5 || dataBits > 8) refuseSettings(text);  // no port takes 4 bits
+    settings.dataBits = static_cast<QSerialPort::DataBits>(dataBits);
+
+    const int stopBits = parts[3].toInt(&ok);
+    if (!ok || (stopBits != 1 && stopBits != 2)) refuseSettings(text);
+    settings.stopBits = stopBits == 1 ? QSerialPort::OneStop : QSerialPort::TwoStop;
+    return settings;
+}
+
+int serialOutputBufferSize(int packetLength) {
+    return packetLength >= 511 ? packetLength + 16 : 512;
+}
+
+QString serialDevicePath(int comPort) {
+    return platform::readUserSetting(QStringLiteral("SerialPorts"),
+                                     QStringLiteral("COM%1").arg(comPort),
+                                     QStringLiteral("/dev/ttyS%1").arg(comPort - 1))
+        .toString();
+}
+
+int serialDrainTimeoutMs(int packetLength, std::int32_t baudRate) {
+    // Up to 12 bits a character (start, 8 data, parity, 2 stop).
+    const qint64 lineMs = qint64(packetLength) * 12 * 1000 / qMax(baudRate, 1);
+    return static_cast<int>(qMin<qint64>(2 * lineMs + 5000, 3600 * 1000));
+}
+
+SerialTransport::SerialTransport(TransportHost& host) : host_(host) {}
+
+bool SerialTransport::send(const QByteArray& packet) {
+    const MarqueeProperties& p = host_.properties();
+    outputBufferSize_ = serialOutputBufferSize(packet.size());
+    deviceName_ = serialDevicePath(p.serialComPort);
+    settingsText_ =
+        serialSettingsText(p.serialBaudRate, p.serialParity, p.serialDataBits, p.serialStopBits);
+    const SerialSettings settings = parseSerialSettings(settingsText_);
+    if (port_.isOpen()) return false;
+
+    host_.dumpPacket(packet);
+    port_.setPortName(deviceName_);
+    if (!port_.open(QIODevice::WriteOnly)) fail();
+    applySettings(settings);
+    if (port_.write(packet) != packet.size()) fail();
+    drain(serialDrainTimeoutMs(packet.size(), settings.baudRate));
+    port_.close();
+    return true;
+}
+
+void SerialTransport::reset() {
+    if (port_.isOpen()) port_.close();
+}
+
+void SerialTransport::fail() {
+    throw ControlError(static_cast<int>(port_.error()), kSerialSource,
+                       QStringLiteral("%1 (%2)").arg(port_.errorString(), deviceName_));
+}
+
+void SerialTransport::applySettings(const SerialSettings& settings) {
+    if (!port_.setBaudRate(settings.baudRate) || !port_.setParity(settings.parity) ||
+        !port_.setDataBits(settings.dataBits) || !port_.setStopBits(settings.stopBits) ||
+        !port_.setFlowControl(QSerialPort::NoFlowControl)) {
+        fail();
+    }
+}
+
+void SerialTransport::drain(int timeoutMs) {
+    // Blocks without running the event loop, like the wait for the line to empty always did,
+    // but never longer than the line needs plus a margin: a stuck port is a failure, not a
+    // hang of the host.
+    const QDeadlineTimer deadline(timeoutMs);
+    while (port_.bytesToWrite() > 0) {
+        if (deadline.hasExpired()) {
+            throw ControlError(QStringLiteral("The serial port %1 did not send %2 bytes within "
+                                              "%3 ms.")
+                                   .arg(deviceName_)
+                                   .arg(port_.bytesToWrite())
+                                   .arg(timeoutMs));
+        }
+        if (!port_.waitForBytesWritten(
+                static_cast<int>(qMax<qint64>(deadline.remainingTime(), 1))) &&
+            port_.error() != QSerialPort::NoError && port_.error() != QSerialPort::TimeoutError) {
+            fail();
+        }
+    }
+}
+
+}  // namespace ztk

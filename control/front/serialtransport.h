@@ -1,0 +1,60 @@
+#pragma once
+// Serial mode: each packet opens the port, writes, waits until the bytes have left and
+// closes the port again.
+
+#include <QSerialPort>
+#include <QString>
+
+#include <cstdint>
+
+#include "front/transport.h"
+
+namespace ztk {
+
+// Port settings parsed from a settings text such as "9600,N,8,1".
+struct SerialSettings {
+    std::int32_t baudRate = 9600;
+    QSerialPort::Parity parity = QSerialPort::NoParity;
+    QSerialPort::DataBits dataBits = QSerialPort::Data8;
+    QSerialPort::StopBits stopBits = QSerialPort::OneStop;
+};
+
+// Rate, first letter of the parity, data bits, stop bits: "9600,N,8,1".
+QString serialSettingsText(std::int32_t baudRate, const QString& parity, int dataBits,
+                           int stopBits);
+// The settings of `text`; ControlError (380) for one that a port cannot take.
+SerialSettings parseSerialSettings(const QString& text);
+// 512 bytes, or the packet length + 16 for packets of 511 bytes or more.
+int serialOutputBufferSize(int packetLength);
+// The device of COM port `comPort`: the per-user setting SerialPorts/COM<n>, by default
+// /dev/ttyS<n-1>.
+QString serialDevicePath(int comPort);
+// How long a packet may take to leave the port: twice its time on the line, plus 5 s.
+int serialDrainTimeoutMs(int packetLength, std::int32_t baudRate);
+
+class SerialTransport : public Transport {
+  public:
+    explicit SerialTransport(TransportHost& host);
+    bool send(const QByteArray& packet) override;
+    // Closes the port when a failure left it open.
+    void reset() override;
+
+    bool isOpen() const { return port_.isOpen(); }
+    // The values of the last packet: output-buffer size, device, settings text.
+    int outputBufferSize() const { return outputBufferSize_; }
+    const QString& deviceName() const { return deviceName_; }
+    const QString& settingsText() const { return settingsText_; }
+
+  private:
+    [[noreturn]] void fail();
+    void applySettings(const SerialSettings& settings);
+    void drain(int timeoutMs);
+
+    TransportHost& host_;
+    QSerialPort port_;
+    int outputBufferSize_ = 512;
+    QString deviceName_;
+    QString settingsText_;
+};
+
+}  // namespace ztk

@@ -1,0 +1,151 @@
+#include "front/tcptransport.h"
+
+#include "front/controlerror.h"
+#include "front/marqueeproperties.h"
+#include "front/socketstate.h"
+#include "platform/eventwait.h"
+
+namespace ztk {
+namespace {
+
+const QString kSocketSource = QStringLiteral("wskLAN");
+
+// Socket error numbers as sign installers know them from Windows hosts; others keep Qt's.
+int socketErrorNumber(QAbstractSocket::SocketError error) {
+    switch (error) {
+        case QAbstractSocket::ConnectionRefusedError:
+            return 10061;
+        case QAbstractSocket::HostNotFoundError:
+            return 11001;
+        case QAbstractSocket::SocketTimeoutError:
+            return 10060;
+        case QAbstractSocket::NetworkError:
+            return 10050;
+        case QAbstractSocket::SocketAccessError:
+            return 10013;
+        case QAbstractSocket::SocketResourceError:
+            return 10055;
+        case QAbstractSocket::AddressInUseError:
+            return 10048;
+        default:
+            return static_cast<int>(error);
+    }
+}
+
+// Short waits of the connect sequences; they only pace how often the flag is looked at.
+constexpr int kInitializePollMs = 50;
+constexpr int kResetPollMs = 50;
+constexpr int kSettleMs = 500;
+constexpr int kAfterCloseMs = 50;
+
+}  // namespace
+
+TcpTransport::TcpTransport(TransportHost& host) : host_(host) {
+    QObject::connect(&socket_, &QAbstractSocket::connected, [this] { socketEventSeen_ = true; });
+    QObject::connect(&socket_, &QAbstractSocket::errorOccurred,
+                     [this](QAbstractSocket::SocketError error) { onError(error); });
+    // Signs send nothing the control needs: whatever arrives is read and dropped.
+    QObject::connect(&socket_, &QIODevice::readyRead, [this] { socket_.readAll(); });
+}
+
+TcpTransport::~TcpTransport() {
+    socket_.disconnect();
+}
+
+std::uint8_t TcpTransport::state() const {
+    return socketStateNumber(socket_.state(), errorSeen_);
+}
+
+bool TcpTransport::isConnected() const {
+    return state() == kSocketConnected;
+}
+
+bool TcpTransport::send(const QByteArray& packet) {
+    if (openClosePerSend_) {
+        sendPerPacket(packet);
+        return true;
+    }
+    if (!isConnected()) {
+        throw ControlError(
+            QStringLiteral("Attempt to use socket connection when not connected.  STATE=") +
+            SocketStateText(state()));
+    }
+    write(packet);
+    platform::processPendingEvents();
+    return true;
+}
+
+void TcpTransport::sendPerPacket(const QByteArray& packet) {
+    if (!isConnected()) {
+        openConnection();
+        platform::processPendingEvents();
+        while (!socketEventSeen_) {
+            platform::waitProcessingEvents(perPacketPollMs_);
+        }
+        platform::processPendingEvents();
+        platform::waitProcessingEvents(kSettleMs);
+        if (!isConnected() && !host_.resetCommunication()) {
+            throw ControlError(QStringLiteral("Socket error."));
+        }
+    }
+    write(packet);
+    platform::processPendingEvents();
+    close();
+    platform::processPendingEvents();
+    platform::waitProcessingEvents(kAfterCloseMs);
+}
+
+void TcpTransport::connectForInitialize() {
+    if (isConnected()) return;
+    openConnection();
+    platform::processPendingEvents();
+    platform::waitUntil([this] { return socketEventSeen_; }, kInitializePollMs);
+    if (!isConnected()) throw ControlError(QStringLiteral("Socket error."));
+}
+
+void TcpTransport::reset() {
+    close();
+    socketEventSeen_ = false;
+    openConnection();
+    platform::waitUntil([this] { return socketEventSeen_; }, kResetPollMs);
+    if (!isConnected()) {
+        throw ControlError(QStringLiteral("Socket Connect attempt failed.  STATE=") +
+                           SocketStateText(state()));
+    }
+}
+
+void TcpTransport::closeIfConnected() {
+    if (isConnected()) close();
+}
+
+void TcpTransport::openConnection() {
+    close();
+    const MarqueeProperties& p = host_.properties();
+    socket_.connectToHost(p.networkAddress, static_cast<quint16>(p.networkPort));
+}
+
+void TcpTransport::close() {
+    socket_.abort();
+    errorSeen_ = false;
+}
+
+void TcpTransport::write(const QByteArray& packet) {
+    host_.dumpPacket(packet);
+    socket_.write(packet);
+    // Hand the bytes to the operating system now, so that they leave even when the host
+    // closes the connection or exits right after this call.
+    socket_.flush();
+}
+
+void TcpTransport::onError(QAbstractSocket::SocketError error) {
+    // The peer closing the connection is its close notification, not an error: the socket
+    // simply reads as closed afterwards.
+    if (error == QAbstractSocket::RemoteHostClosedError) return;
+    errorSeen_ = true;
+    socketEventSeen_ = true;
+    host_.logIfEnabled(QStringLiteral("SOCKET Error: %1, %2; %3.  STATE=%4")
+                           .arg(QString::number(socketErrorNumber(error)), kSocketSource,
+                                socket_.errorString(), SocketStateText(state())));
+}
+
+}  // namespace ztk

@@ -1,0 +1,53 @@
+#pragma once
+// TCP/IP mode: one lasting connection made by Initialize, or a connection per packet.
+
+#include <QTcpSocket>
+
+#include <cstdint>
+
+#include "front/transport.h"
+
+namespace ztk {
+
+class TcpTransport : public Transport {
+  public:
+    explicit TcpTransport(TransportHost& host);
+    ~TcpTransport() override;
+
+    bool send(const QByteArray& packet) override;
+    // Reconnects; throws "Socket Connect attempt failed.  STATE=..." when it cannot.
+    void reset() override;
+
+    // Initialize: connects unless connected already; throws "Socket error." on failure.
+    void connectForInitialize();
+    // Per-packet mode: connect before and close after every packet.
+    void setOpenClosePerSend(bool perSend) { openClosePerSend_ = perSend; }
+    bool openClosePerSend() const { return openClosePerSend_; }
+
+    // The socket's state number (0..9) and whether it reads as connected.
+    std::uint8_t state() const;
+    bool isConnected() const;
+    // True once a connect or error notification arrived (cleared only by reset()).
+    bool socketEventSeen() const { return socketEventSeen_; }
+    // Termination: closes the socket when it is connected.
+    void closeIfConnected();
+
+    // Test hook: the poll of the per-packet connect wait (10 s by default).
+    void setPerPacketPollMs(int milliseconds) { perPacketPollMs_ = milliseconds; }
+
+  private:
+    void openConnection();
+    void close();
+    void sendPerPacket(const QByteArray& packet);
+    void write(const QByteArray& packet);
+    void onError(QAbstractSocket::SocketError error);
+
+    TransportHost& host_;
+    QTcpSocket socket_;
+    bool errorSeen_ = false;
+    bool socketEventSeen_ = false;
+    bool openClosePerSend_ = false;
+    int perPacketPollMs_ = 10000;
+};
+
+}  // namespace ztk
