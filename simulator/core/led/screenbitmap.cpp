@@ -37,10 +37,19 @@ constexpr auto kWriters = makeWriters(std::make_index_sequence<kMaxZoom + 1>{});
 
 }  // namespace
 
+int ScreenBitmap::fittingZoom(int columns, int rows, int zoom) {
+    const long long padded = (std::clamp(columns, 0, kMaxColumns) + 7) / 8 * 8;
+    const long long r = std::clamp(rows, 0, kMaxRows);
+    zoom = std::clamp(zoom, 0, kMaxZoom);
+    while (zoom > 0 && padded * (zoom + 1) * r * (zoom + 1) > kMaxScreenBytes)
+        --zoom;
+    return zoom;
+}
+
 ScreenBitmap::ScreenBitmap(int columns, int rows, int zoom, int colors)
     : columns_(std::clamp(columns, 0, kMaxColumns)),
       rows_(std::clamp(rows, 0, kMaxRows)),
-      zoom_(std::clamp(zoom, 0, kMaxZoom)),
+      zoom_(fittingZoom(columns, rows, zoom)),
       tableA_(colorTableA(colors)),
       tableB_(colorTableB(colors)) {
     const long long padded = (columns_ + 7) / 8 * 8;

@@ -38,6 +38,9 @@ class ScreenBitmap {
     // until the image fits kMaxScreenBytes) for a sign of `colors` colours.
     ScreenBitmap(int columns, int rows, int zoom, int colors);
 
+    // The zoom a screen of `columns` x `rows` LEDs gets when `zoom` is asked for.
+    static int fittingZoom(int columns, int rows, int zoom);
+
     int columns() const { return columns_; }
     int rows() const { return rows_; }
     int zoom() const { return zoom_; }
