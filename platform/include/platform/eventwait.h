@@ -1,6 +1,8 @@
 #pragma once
 // Waits that keep the thread's Qt event loop running (socket notifications, timers and
-// host events are delivered meanwhile) and block in the loop instead of spinning.
+// host events are delivered meanwhile) and block in the loop instead of spinning. They
+// keep waiting while the application is quitting; on a thread without an event
+// dispatcher they sleep instead.
 
 #include <functional>
 

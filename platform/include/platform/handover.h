@@ -12,7 +12,11 @@
 //   u32 length    number of data bytes that follow
 //   data          `length` bytes
 // Answer: i64 result. A record whose length exceeds kMaxRecordBytes is refused: the
-// receiver answers kRefused and drops the connection without reading the data.
+// receiver answers kRefused and drops the connection without reading the data. A record
+// with an unknown message number is read and answered with kRefused.
+//
+// The client waits synchronously for the answer, so the receiver must run on another
+// thread or in another process.
 
 #include <QByteArray>
 #include <QObject>
@@ -28,6 +32,9 @@ class QLocalSocket;
 
 namespace ztk::platform {
 
+class InstanceLock;
+class RecordReader;
+
 inline constexpr std::uint32_t kCopyDataMessage = 74;
 inline constexpr std::uint32_t kCloseMessage = 16;
 inline constexpr std::uint32_t kActivateMessage = 0x8001;
@@ -35,19 +42,24 @@ inline constexpr std::uint32_t kMaxRecordBytes = 16u * 1024u * 1024u;
 inline constexpr std::int64_t kRefused = -1;
 
 // The private per-user folder that holds the receivers' sockets (created with mode 0700).
+// Empty when it cannot be created or is not a directory owned by this user with no access
+// for group or others: such a folder is never used.
 QString handoverDirectory();
-// The socket path that stands for the window class `className`.
+// The socket path that stands for the window class `className` (any text; characters that
+// are unsafe in a file name are encoded). Empty when handoverDirectory() is empty.
 QString handoverSocketPath(const QString& className);
 
 // The sending half, used by the control. Every call is synchronous with a bounded wait.
 class HandoverClient {
-public:
+  public:
     // Connects to the receiver of `className`; nullptr when no receiver listens.
     static std::unique_ptr<HandoverClient> find(const QString& className, int timeoutMs = 2000);
     ~HandoverClient();
 
     // Sends one copy-data record and returns the receiver's result, or nothing when the
-    // receiver vanished, refused the record or did not answer within `timeoutMs`.
+    // receiver vanished, refused the record (or `data` exceeds kMaxRecordBytes) or did not
+    // answer within `timeoutMs`. After a failure every further call returns nothing: a late
+    // answer could otherwise be taken for the answer to a later record.
     std::optional<std::int64_t> sendCopyData(std::uint64_t kind, const QByteArray& data,
                                              int timeoutMs = 5000);
     // Asks the receiver to close its window; true when it answered.
@@ -55,41 +67,46 @@ public:
     // Asks the receiver to bring its window forward; true when it answered.
     bool sendActivate(int timeoutMs = 5000);
 
-private:
+  private:
     explicit HandoverClient(std::unique_ptr<QLocalSocket> socket);
     std::optional<std::int64_t> roundTrip(std::uint32_t message, std::uint64_t kind,
                                           const QByteArray& data, int timeoutMs);
     std::unique_ptr<QLocalSocket> socket_;
+    bool broken_ = false;
 };
 
 // The receiving half, used by the simulator. Records are handed to the callbacks on the
 // thread that runs the server's event loop, one at a time, in arrival order.
 class HandoverServer : public QObject {
     Q_OBJECT
-public:
+  public:
+    // Returns the result answered to the sender; kRefused reads as a refusal there.
     using CopyDataHandler = std::function<std::int64_t(std::uint64_t kind, const QByteArray& data)>;
 
     explicit HandoverServer(QObject* parent = nullptr);
     ~HandoverServer() override;
 
+    // Without a handler copy-data records are answered with 0.
     void setCopyDataHandler(CopyDataHandler handler);
 
     // Starts listening under `className`. Returns false when another live receiver already
-    // listens under that class (single instance) or the socket cannot be created; a stale
-    // socket file left by a dead receiver is removed first.
+    // listens under that class (single instance), this server already listens, or the
+    // socket cannot be created; a stale socket file left by a dead receiver is removed first.
     bool listen(const QString& className);
+    bool isListening() const;
     QString className() const;
 
-signals:
+  signals:
     // A close record arrived (answered with 1 before the signal is emitted).
     void closeRequested();
     // An activate record arrived (answered with 1).
     void activateRequested();
 
-private:
+  private:
     void onNewConnection();
-    void onReadyRead(QLocalSocket* socket);
+    void serve(QLocalSocket* socket, std::shared_ptr<RecordReader> reader);
 
+    std::unique_ptr<InstanceLock> lock_;
     std::unique_ptr<QLocalServer> server_;
     CopyDataHandler handler_;
     QString className_;

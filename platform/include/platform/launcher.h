@@ -12,7 +12,8 @@ QString folderOfCode(const void* address);
 
 // Finds the program `name`: the environment variable `overrideVariable` when set and
 // non-empty, then `firstFolder`, then the folder of the running program, then PATH.
-// Returns the absolute path or an empty string.
+// Returns the absolute path of an executable file or an empty string. A set override is
+// final: when it names no executable file the result is empty, never another program.
 QString locateProgram(const QString& name, const QString& firstFolder,
                       const QString& overrideVariable);
 

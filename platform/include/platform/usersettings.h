@@ -11,7 +11,9 @@ namespace ztk::platform {
 // Reads `section`/`key`; a missing value reads as `fallback`.
 QVariant readUserSetting(const QString& section, const QString& key,
                          const QVariant& fallback = QString());
-void writeUserSetting(const QString& section, const QString& key, const QVariant& value);
-void removeUserSetting(const QString& section, const QString& key);
+// Stores `section`/`key`; true when the settings file was written.
+bool writeUserSetting(const QString& section, const QString& key, const QVariant& value);
+// Removes `section`/`key`; true when the settings file was written.
+bool removeUserSetting(const QString& section, const QString& key);
 
 }  // namespace ztk::platform
