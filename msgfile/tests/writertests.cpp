@@ -23,34 +23,23 @@ pugi::xml_node newItem(pugi::xml_document& doc, const char* element, const char*
     return item;
 }
 
-TEST(WriteTemplate, SplitsRowsByColourAndStoresBlanks) {
+TEST(WriteTemplate, SplitsRowsByColourAndWritesEachFieldAsItsOwnText) {
     pugi::xml_document doc;
     pugi::xml_node templ = newItem(doc, elem::kTemplate, "T");
-    TemplateContent content{Board(1, 5), {}, "S7"};
+    TemplateContent content{Board(2, 5), {}, "S7"};
     content.board.put(0, 0, U"AB", kRgbRed);
     content.board.put(0, 2, U"  ", kRgbGreen);
-    content.board.at(0, 4).character = U'\0';  // never typed in
-    content.board.at(0, 4).color = kRgbGreen;
+    content.board.at(0, 4) = {U'\0', kRgbGreen};  // never typed in
+    content.board.put(1, 0, U"=", kRgbRed);
+    addVariableField(content, {1, 1, 3, "temp"}, kRgbAmber);
+    content.board.put(1, 4, U"\u00b0", kRgbGreen);
     ASSERT_TRUE(WriteTemplate(templ, content));
     EXPECT_EQ(xmlOf(templ),
               "<TEMPLATE>T<LINE><TEXT color=\"Red\" font=\"S7\">AB</TEXT>"
-              "<TEXT color=\"Green\" font=\"S7\">&#04;&#04;&#04;</TEXT></LINE></TEMPLATE>");
-}
-
-TEST(WriteTemplate, WritesEachVariableFieldAsItsOwnText) {
-    pugi::xml_document doc;
-    pugi::xml_node templ = newItem(doc, elem::kTemplate, "T");
-    TemplateContent content{Board(2, 7), {}, "F7"};
-    content.board.put(0, 0, U"T=", kRgbRed);
-    addVariableField(content, {0, 2, 3, "temp"}, kRgbAmber);
-    content.board.put(0, 5, U"\u00b0C", kRgbGreen);
-    ASSERT_TRUE(WriteTemplate(templ, content));
-    EXPECT_EQ(xmlOf(templ),
-              "<TEMPLATE>T<LINE><TEXT color=\"Red\" font=\"F7\">T=</TEXT>"
-              "<TEXT color=\"Amber\" font=\"F7\"><VARIABLE max_len=\"3\">temp</VARIABLE></TEXT>"
-              "<TEXT color=\"Green\" font=\"F7\">\u00b0C</TEXT></LINE>"
-              "<LINE><TEXT color=\"Red\" font=\"F7\">&#04;&#04;&#04;&#04;&#04;&#04;&#04;</TEXT>"
-              "</LINE></TEMPLATE>");
+              "<TEXT color=\"Green\" font=\"S7\">&#04;&#04;&#04;</TEXT></LINE>"
+              "<LINE><TEXT color=\"Red\" font=\"S7\">=</TEXT>"
+              "<TEXT color=\"Amber\" font=\"S7\"><VARIABLE max_len=\"3\">temp</VARIABLE></TEXT>"
+              "<TEXT color=\"Green\" font=\"S7\">\u00b0</TEXT></LINE></TEMPLATE>");
 }
 
 TEST(WriteTemplate, InconsistentFieldsFailWithTheWritersMessage) {
@@ -69,7 +58,6 @@ TEST(WriteTemplate, InconsistentFieldsFailWithTheWritersMessage) {
     EXPECT_FALSE(WriteTemplate(templ, content));
     content.variables = {{0, 1, 2, ""}};
     EXPECT_FALSE(WriteTemplate(templ, content));
-    EXPECT_EQ(WriteTemplate(pugi::xml_node(), content).error.number, kErrNoElement);
 }
 
 TEST(WriteString, SplitsAtVariablesAndPutsAttributesOnTheFirstText) {
@@ -84,7 +72,7 @@ TEST(WriteString, SplitsAtVariablesAndPutsAttributesOnTheFirstText) {
               "<TEXT font=\"S7\" color=\"Red\">&#04;now</TEXT></STRING>");
 }
 
-TEST(WriteString, DoubledAngleIsALiteralAndColoursSplitRuns) {
+TEST(WriteString, DoubledAngleIsALiteralAndAnUnclosedTagIsRefused) {
     pugi::xml_document doc;
     pugi::xml_node item = newItem(doc, elem::kString, "S");
     DisplayBoxes boxes;
@@ -98,12 +86,8 @@ TEST(WriteString, DoubledAngleIsALiteralAndColoursSplitRuns) {
     EXPECT_EQ(xmlOf(item),
               "<STRING>S2<TEXT color=\"Red\">x&lt;</TEXT><TEXT color=\"Amber\">y</TEXT>"
               "<TEXT color=\"Amber\"><VARIABLE>a&lt;b</VARIABLE></TEXT></STRING>");
-}
 
-TEST(WriteString, UnclosedTagIsReportedWithItsWarning) {
-    pugi::xml_document doc;
-    pugi::xml_node item = newItem(doc, elem::kString, "S");
-    const WriteOutcome outcome = WriteString(item, {{"Temp <t1 now", kRgbRed}}, DisplayBoxes{});
+    const WriteOutcome outcome = WriteString(item, {{"Temp <t1 now", kRgbRed}}, boxes);
     EXPECT_EQ(outcome.kind, WriteOutcome::Kind::MissingCloseTag);
     EXPECT_EQ(outcomeText(outcome), "Missing '>'.  Variable not properly defined.");
 }
@@ -116,10 +100,9 @@ TEST(WriteAlarm, AngleBracketsAreOrdinaryText) {
     EXPECT_EQ(xmlOf(item),
               "<ALARM>Fire<TEXT special=\"Snow\" mode=\"Hold\" color=\"Green\">"
               "a&lt;b&gt;&#04;&lt;&lt;c</TEXT></ALARM>");
-    ASSERT_TRUE(WriteAlarm(newItem(doc, elem::kAlarm, "Empty"), {}, boxes));
 }
 
-// "number/holdtime" of every PAGE in document order.
+// "number/holdtime/first text" of every PAGE in document order.
 std::string pageSummary(pugi::xml_node templ) {
     std::string summary;
     for (pugi::xml_node page : templ.children(elem::kPage)) {
@@ -175,13 +158,6 @@ TEST(WriteMultiPgTemplate, StoredPageIsTheOneTheEditorLoadedByNumber) {
     // A stored page that is missing from the file is added rather than lost.
     ASSERT_TRUE(WriteMultiPgTemplate(templ, pageWith(U"CC", "Speed 4"), {3, 3, true}));
     EXPECT_EQ(pageSummary(templ), "2/1/AA 1/3/A2 3/4/CC ");
-
-    // Removing the only remaining page drops the count.
-    pugi::xml_node single = newItem(doc, elem::kTemplate, "One");
-    ASSERT_TRUE(WriteMultiPgTemplate(single, pageWith(U"AA", "Speed 1"), {1, 1, false}));
-    single.append_attribute(attr::kNumberOfPages) = 1;
-    EXPECT_TRUE(removePage(single, 1, 1));
-    EXPECT_EQ(xmlOf(single), "<TEMPLATE>One</TEMPLATE>");
 }
 
 }  // namespace
