@@ -139,9 +139,22 @@ def reduce_lines(lines, n):
 
 
 def stretch_lines(lines, n):
-    """Grows a list of rows to n by repeating rows (nearest neighbour)."""
-    m = len(lines)
-    return [lines[min(m - 1, int((i + 0.5) * m / n))] for i in range(n)]
+    """Grows a list of rows to n by lengthening runs of equal rows (the straight parts of
+    vertical strokes, and gaps), longest first and sparse rows before full ones, so that
+    horizontal strokes keep their thickness."""
+    runs = []  # [row, length, added]
+    for line in lines:
+        if runs and runs[-1][0] == line:
+            runs[-1][1] += 1
+        else:
+            runs.append([line, 1, 0])
+    mid = (len(runs) - 1) / 2
+    for _ in range(n - len(lines)):
+        best = max(range(len(runs)),
+                   key=lambda i: (runs[i][1] / (1 + runs[i][2]), -lit_count(runs[i][0]),
+                                  -abs(i - mid)))
+        runs[best][2] += 1
+    return [line for line, length, added in runs for _ in range(length + added)]
 
 
 def resample(lines, n):
@@ -211,7 +224,7 @@ def place(grid, above, below):
     top, rows = grid
     bottom = top - len(rows) + 1
     if bottom < -below:
-        target = min(above + below, (top + 1) + below + 1)
+        target = max(1, min(above + below, (top + 1) + below + 1))
         rows = reduce_lines(rows, min(len(rows), target))
         bottom = -below
         top = bottom + len(rows) - 1
@@ -260,12 +273,14 @@ def square_corners(rows):
     return [''.join(r) for r in grid]
 
 
-def widen(rows):
-    """A wide letter: the outer columns, and the middle one of an odd width, are doubled, so
-    the strokes of M and W get bolder without running together."""
+def widen(rows, limit):
+    """A wide letter: the middle column of an odd width and the outer columns are doubled (in
+    that order, as far as `limit` allows), so the strokes of M and W get bolder without
+    running together."""
     cols = columns(rows)
     w = len(cols)
-    doubled = {0, w - 1} | ({w // 2} if w % 2 else set())
+    order = ([w // 2] if w % 2 else []) + [0, w - 1]
+    doubled = set(order[:max(0, limit - w)])
     out = []
     for i, c in enumerate(cols):
         out.append(c)
@@ -347,7 +362,89 @@ OVERRIDES = {
                             '##..#',
                             '#...#',
                             '.###.'],
+    # The bold source's M and W fill their middles; open ones a column wider read better.
+    ('6x13B.pcf.gz', 0x4D): ['##...##',
+                             '###.###',
+                             '#######',
+                             '##.#.##',
+                             '##...##',
+                             '##...##',
+                             '##...##'],
+    ('6x13B.pcf.gz', 0x57): ['##...##',
+                             '##...##',
+                             '##...##',
+                             '##.#.##',
+                             '#######',
+                             '###.###',
+                             '##...##'],
+    ('6x13B.pcf.gz', 0x6D): ['######.',
+                             '##.#.##',
+                             '##.#.##',
+                             '##.#.##',
+                             '##.#.##'],
+    # Symbols that squeezing from nine rows to seven tangles, redrawn.
+    ('6x13B.pcf.gz', 0x23): ['.##.##.',
+                             '#######',
+                             '.##.##.',
+                             '.##.##.',
+                             '.##.##.',
+                             '#######',
+                             '.##.##.'],
+    ('6x13B.pcf.gz', 0x24): ['..##..',
+                             '.#####',
+                             '##....',
+                             '.####.',
+                             '....##',
+                             '#####.',
+                             '..##..'],
+    ('6x13B.pcf.gz', 0x25): ['##...#',
+                             '##..##',
+                             '...##.',
+                             '..##..',
+                             '.##...',
+                             '##..##',
+                             '#...##'],
+    ('6x13B.pcf.gz', 0x26): ['.###...',
+                             '##.##..',
+                             '##.##..',
+                             '.###...',
+                             '##.##.#',
+                             '##..##.',
+                             '.###.##'],
+    ('6x13B.pcf.gz', 0x2A): ['##..##',
+                             '.####.',
+                             '######',
+                             '.####.',
+                             '##..##'],
+    ('6x13B.pcf.gz', 0x40): ['.#####.',
+                             '##...##',
+                             '##.####',
+                             '##.####',
+                             '##.###.',
+                             '##.....',
+                             '.#####.'],
+    ('6x13B.pcf.gz', 0x73): ['.#####',
+                             '##....',
+                             '.####.',
+                             '....##',
+                             '#####.'],
+    ('6x13B.pcf.gz', 0x77): ['##...##',
+                             '##.#.##',
+                             '##.#.##',
+                             '##.#.##',
+                             '.##.##.'],
 }
+
+
+# Letters whose slab serifs make them as wide as an "m" in a fixed-width source: only the
+# stem and one column either side of it are kept.
+NARROWED = {('7x14.pcf.gz', ord('i')), ('7x14.pcf.gz', ord('l'))}
+
+
+def narrow_to_stem(rows):
+    cols = columns(rows)
+    stem = max(range(len(cols)), key=lambda c: lit_count(cols[c]))
+    return trim_columns(from_columns(cols[max(0, stem - 1):stem + 2]))
 
 
 def derive_glyph(font, recipe, code, below, cell_limit):
@@ -361,6 +458,8 @@ def derive_glyph(font, recipe, code, below, cell_limit):
         grid = rescale_zones(to_grid(pix), recipe.src_zones, recipe.dst_zones)
     rows = place(grid, recipe.above, below)
     rows = trim_columns(rows)
+    if (recipe.source, code) in NARROWED:
+        rows = narrow_to_stem(rows)
     if cell_limit:
         rows = fit_width(rows, cell_limit)
     if recipe.style == 'square':
@@ -422,7 +521,7 @@ def build(recipe, fonts):
               [main[c] for c in main_codes])
     if recipe.wide:
         codes = [ord(c) for c in 'MmWw']
-        glyphs = [widen(main[c]) for c in codes]
+        glyphs = [widen(main[c], 8 * recipe.bytes_per_row) for c in codes]
         write_set(os.path.join(OUT_DIR, base + '-wide.txt'), recipe, 'wide', recipe.rows, codes,
                   glyphs)
     if recipe.descender_rows:
