@@ -52,7 +52,8 @@ class LedSurface {
     int flashCountdown() const { return flashCountdown_; }
 
     // Hands `area` (in LEDs) of the screen to `sink` with the colour table of the current
-    // flash phase.
+    // flash phase. Presenting does not change the phase, so flashing LEDs stay dark for the
+    // whole dark phase however often the screen is presented.
     void present(const LedRect& area, PresentSink& sink) const;
 
     const ScreenBitmap& screen() const { return screen_; }
