@@ -14,6 +14,7 @@ int& pauseOverride() {
 
 PauseTimer::PauseTimer() {
     timer_.setSingleShot(true);
+    timer_.setTimerType(Qt::PreciseTimer);  // a coarse timer may fire up to 5 % early
     QObject::connect(&timer_, &QTimer::timeout, [this] {
         waitElapsed_ = true;
         timer_.stop();

@@ -1,0 +1,99 @@
+// ChangeMode's words and branches, observed through the packets a simulator receives.
+#include <gtest/gtest.h>
+
+#include "ZTKMarqueeControl/marquee.h"
+#include "front/marqueecontext.h"
+#include "handoverrecorder.h"
+#include "protocol/multipageflag.h"
+#include "support/controltesting.h"
+
+namespace ztk {
+namespace {
+
+using platform::testing::HandoverRecorder;
+
+class ChangeModeTest : public test::ControlTest {
+  protected:
+    void SetUp() override {
+        ControlTest::SetUp();
+        qputenv("ORVEXSIM", "/bin/true");
+        ASSERT_TRUE(sim.isListening());
+        m.setMarqueeConnectMode(2);
+        m.setMarqueeLogFile(path("log.txt"));
+        ASSERT_TRUE(m.Initialize());
+        ASSERT_TRUE(sim.waitForRecords(1, 5000));
+        sim.clear();
+    }
+    void TearDown() override {
+        qunsetenv("ORVEXSIM");
+        ControlTest::TearDown();
+    }
+    QStringList log() const { return lines(path("log.txt")); }
+
+    HandoverRecorder sim{"simwin"};
+    Marquee m;
+};
+
+TEST_F(ChangeModeTest, UnknownWordsAreLoggedExactlyAsPassed) {
+    for (const QString word : {"3", " template", "Templates", ""}) {
+        EXPECT_FALSE(m.ChangeMode(word));
+        EXPECT_TRUE(log().last().endsWith(
+            "Error: -2147221504, ZTKMarqueeControl[ChangeMode]; Invalid mode.  Cannot change "
+            "to mode: " +
+            word + "\""));
+    }
+    EXPECT_EQ(log().size(), 4);
+    EXPECT_EQ(sim.count(), 0u);
+    EXPECT_EQ(m.MarqueeDisplayMode(), 0);
+}
+
+TEST_F(ChangeModeTest, AlarmWordBlanksTheSignAndSwitchesToAlarmMode) {
+    protocol::multipageFlag() = true;
+    contextOf(m).restore.alarmShown = true;
+    for (const QString word : {"alarm", "2"}) {
+        ASSERT_TRUE(m.ChangeMode(word));
+        EXPECT_EQ(m.MarqueeDisplayMode(), ztkStateAlarm);
+    }
+    EXPECT_FALSE(protocol::multipageFlag());
+    EXPECT_FALSE(contextOf(m).restore.alarmShown);
+    ASSERT_TRUE(sim.waitForRecords(2, 5000));
+    EXPECT_EQ(sim.records()[1].bytes, test::packet("AA ") + '\0');
+    EXPECT_TRUE(log().isEmpty());
+}
+
+TEST_F(ChangeModeTest, WhileAlarmsShowTemplateAndStringAreRefusedSilently) {
+    ASSERT_TRUE(m.ChangeMode("ALARM"));
+    contextOf(m).alarms.add({"ztk_f.xml\\Fire", "FIRE"});
+    sim.clear();
+    EXPECT_FALSE(m.ChangeMode("STRING"));
+    EXPECT_FALSE(m.ChangeMode("0"));
+    EXPECT_EQ(m.MarqueeDisplayMode(), ztkStateAlarm);
+    EXPECT_EQ(sim.count(), 0u);
+    EXPECT_TRUE(log().isEmpty());
+    EXPECT_TRUE(m.ChangeMode("Alarm"));
+    EXPECT_TRUE(sim.waitForRecords(1, 5000));
+}
+
+TEST_F(ChangeModeTest, TemplateAndStringFailHonestlyUntilRenderingExists) {
+    EXPECT_FALSE(m.ChangeMode("template"));
+    EXPECT_EQ(m.MarqueeDisplayMode(), ztkStateTemplate);
+    EXPECT_TRUE(
+        log().last().endsWith("[UpdateTemplateDisplay]; Template display is not available yet.\""));
+
+    // A string that cannot be shown still leaves the mode at text string.
+    EXPECT_FALSE(m.ChangeMode("1"));
+    EXPECT_EQ(m.MarqueeDisplayMode(), ztkStateTextString);
+    EXPECT_TRUE(
+        log().last().endsWith("[UpdateStringDisplay]; String display is not available yet.\""));
+
+    // Nothing but the blanking packets reached the sign.
+    ASSERT_TRUE(sim.waitForRecords(2, 5000));
+    for (const auto& record : sim.records())
+        EXPECT_EQ(record.bytes, test::packet("AA ") + '\0');
+    EXPECT_FALSE(m.UpdateVariable("t", "1"));
+    EXPECT_FALSE(m.AlarmAdd());
+    EXPECT_TRUE(log().last().endsWith("[AlarmAdd]; Alarm display is not available yet.\""));
+}
+
+}  // namespace
+}  // namespace ztk

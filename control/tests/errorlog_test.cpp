@@ -1,0 +1,96 @@
+// The error log's line and its switch, and the packet dump's line and its switch.
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "ZTKMarqueeControl/marquee.h"
+#include "front/errorlog.h"
+#include "front/marqueecontext.h"
+#include "front/packetdump.h"
+#include "support/controltesting.h"
+#include "support/tcprecorder.h"
+
+namespace ztk {
+namespace {
+
+class LogAndDump : public test::ControlTest {};
+
+TEST_F(LogAndDump, LogLineIsQuotedDatedAndDoublesInnerQuotes) {
+    const QDateTime when(QDate(2026, 12, 7), QTime(5, 6, 0));
+    EXPECT_EQ(formatLogLine(when, "Error: 1, src[Clear]; text"),
+              "\"12-07-2026 05:06:00  -->  Error: 1, src[Clear]; text\"\r\n");
+    EXPECT_EQ(formatLogLine(when, "name \"A\""),
+              "\"12-07-2026 05:06:00  -->  name \"\"A\"\"\"\r\n");
+    EXPECT_EQ(failureMessage(ControlError("Invalid mode."), "ChangeMode"),
+              "Error: -2147221504, ZTKMarqueeControl[ChangeMode]; Invalid mode.");
+
+    LogError(path("missing/log.txt"), "lost");  // a folder that does not exist: no failure
+    EXPECT_FALSE(QFile::exists(path("missing/log.txt")));
+    LogError(path("log.txt"), "one");
+    LogError(path("log.txt"), "two");
+    EXPECT_EQ(lines(path("log.txt")).size(), 2);
+    EXPECT_TRUE(lines(path("log.txt"))[1].endsWith("  -->  two\""));
+}
+
+TEST_F(LogAndDump, LoggingIsSwitchedOnlyByInitializeAndFollowsTheProperty) {
+    ScopedPauseOverride noPause(0);
+    mapComPort(3, path("no-such-tty"));
+    {
+        Marquee m;  // no log file when Initialize runs: nothing is ever logged
+        m.setSerialComPort(3);
+        m.Initialize();
+        m.setMarqueeLogFile(path("late.txt"));
+        EXPECT_FALSE(m.ChangeMode("3"));
+        EXPECT_FALSE(QFile::exists(path("late.txt")));
+    }
+    Marquee m;
+    m.setSerialComPort(3);
+    m.setMarqueeLogFile(path("first.txt"));
+    m.Initialize();
+    EXPECT_FALSE(lines(path("first.txt")).isEmpty());
+    m.setMarqueeLogFile(path("second.txt"));
+    EXPECT_FALSE(m.ChangeMode("3"));
+    EXPECT_EQ(lines(path("second.txt")).size(), 1);
+    m.setMarqueeLogFile(QString());
+    EXPECT_FALSE(m.ChangeMode("3"));
+    m.setMarqueeLogFile(path("missing/log.txt"));
+    EXPECT_FALSE(m.ChangeMode("3"));
+    EXPECT_EQ(lines(path("second.txt")).size(), 1);
+}
+
+TEST_F(LogAndDump, EscapeForDumpWritesControlAndHighBytesInHex) {
+    EXPECT_EQ(EscapeForDump(QByteArray("\x01Z00\x02"
+                                       "AA \x04")),
+              "[1]Z00[2]AA [4]");
+    EXPECT_EQ(EscapeForDump(QByteArray("\x1B\x7F\x80\xFF~ ", 6)), "[1B][7F][80][FF]~ ");
+    EXPECT_EQ(EscapeForDump(QByteArray(1, '\0')), "[0]");
+    const QByteArray line = formatDumpLine(QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)), "E,");
+    EXPECT_EQ(line, "2026-01-02 03:04:05 --> E,\n");
+}
+
+TEST_F(LogAndDump, DumpSwitchIsReadAtCreationAndAMissingFolderTurnsItOff) {
+    ScopedPauseOverride noPause(0);
+    test::TcpRecorder peer;
+    setDumpSwitch(path("dump.txt"));
+    Marquee dumping;
+    setDumpSwitch(path("missing/dump.txt"));
+    Marquee quiet;
+    setDumpSwitch(QString());  // a later change does not reach existing controls
+
+    for (Marquee* m : {&dumping, &quiet}) {
+        m->setMarqueeConnectMode(1);
+        m->setNetworkAddress("127.0.0.1");
+        m->setNetworkPort(peer.port());
+        ASSERT_TRUE(m->Initialize());
+        ASSERT_TRUE(m->QuickDisplay("HI"));
+    }
+    EXPECT_EQ(contextOf(quiet).dump.file(), "");
+    const QStringList dumped = lines(path("dump.txt"));
+    ASSERT_EQ(dumped.size(), 4);
+    EXPECT_TRUE(dumped[0].endsWith(" --> [1][1][1][1][1][1]Z00[2]AA [4]"));
+    EXPECT_TRUE(dumped[3].endsWith(" --> [1][1][1][1][1][1]Z00[2]AA[1B]0o[1C]C[1A]3HI[4]"));
+    EXPECT_FALSE(QDir(path("missing")).exists());
+}
+
+}  // namespace
+}  // namespace ztk

@@ -1,0 +1,136 @@
+// Serial mode against a pseudo-terminal pair mapped as COM3.
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include <thread>
+
+#include "ZTKMarqueeControl/marquee.h"
+#include "front/marqueecontext.h"
+#include "front/serialtransport.h"
+#include "support/controltesting.h"
+#include "support/ptypair.h"
+
+namespace ztk {
+namespace {
+
+class SerialMode : public test::ControlTest {
+  protected:
+    void SetUp() override {
+        ControlTest::SetUp();
+        ASSERT_TRUE(pty.isOpen());
+        mapComPort(3, pty.slavePath());
+    }
+    void prepare(Marquee& m) {
+        m.setSerialComPort(3);
+        m.setMarqueeLogFile(path("log.txt"));
+    }
+    QStringList log() const { return lines(path("log.txt")); }
+    test::PtyPair pty;
+};
+
+TEST_F(SerialMode, PacketsArriveByteExactAndThePortIsClosedBetweenThem) {
+    ScopedPauseOverride noPause(0);
+    Marquee m;
+    prepare(m);
+    m.setMarqueeAddress("01");
+    ASSERT_TRUE(m.Initialize());
+    EXPECT_EQ(pty.read(), test::initializePackets("01"));
+    ASSERT_TRUE(m.QuickDisplay("HELLO", "Green", "", "HOLD", "", "TOP"));
+    EXPECT_EQ(pty.read(),
+              QByteArray::fromHex("0101010101015a30310241411b22621c321a3348454c4c4f04"));
+    EXPECT_FALSE(contextOf(m).serial.isOpen());
+    EXPECT_EQ(contextOf(m).serial.settingsText(), "9600,N,8,1");
+    EXPECT_EQ(m.GetSocketState(), "Closed [0]");
+    EXPECT_TRUE(log().isEmpty());
+}
+
+TEST_F(SerialMode, SettingsTextReachesThePortAndTheBufferFollowsThePacketLength) {
+    EXPECT_EQ(serialSettingsText(1200, "Space", 7, 2), "1200,S,7,2");
+    const SerialSettings parsed = parseSerialSettings("1200,S,7,2");
+    EXPECT_EQ(parsed.baudRate, 1200);
+    EXPECT_EQ(parsed.parity, QSerialPort::SpaceParity);
+    EXPECT_EQ(parsed.dataBits, QSerialPort::Data7);
+    EXPECT_EQ(parsed.stopBits, QSerialPort::TwoStop);
+
+    Marquee m;
+    prepare(m);
+    m.setSerialBaudRate(1200);
+    m.setSerialStopBits(2);
+    contextOf(m).state.logEnabled = true;  // as Initialize with a log file leaves it
+
+    // A packet far larger than the terminal's buffer keeps the writer busy until the test
+    // reads, so the line settings can be taken while the port is open. (A pseudo-terminal
+    // keeps rate and stop bits; it refuses other data bits and drops parity.)
+    termios seen{};
+    bool gotSettings = false;
+    QByteArray received;
+    std::thread reader([&] {
+        gotSettings = pty.settingsWhenDataArrives(seen);
+        received = pty.read();
+    });
+    const bool sent = m.QuickDisplay(QString(200000, u'x'));
+    reader.join();
+    ASSERT_TRUE(sent) << log().join("\n").toStdString();
+    ASSERT_TRUE(gotSettings);
+    EXPECT_EQ(received.size(), 200000 + 20);
+    EXPECT_EQ(cfgetospeed(&seen), speed_t(B1200));
+    EXPECT_TRUE(seen.c_cflag & CSTOPB);
+    EXPECT_EQ(contextOf(m).serial.settingsText(), "1200,N,8,2");
+
+    // 20 bytes of frame and codes around the text.
+    ASSERT_TRUE(m.QuickDisplay(QString(580, u'y'))) << log().join("\n").toStdString();
+    EXPECT_EQ(contextOf(m).serial.outputBufferSize(), 616);
+    ASSERT_TRUE(m.QuickDisplay(QString(490, u'y')));
+    EXPECT_EQ(contextOf(m).serial.outputBufferSize(), 512);
+    ASSERT_TRUE(m.QuickDisplay(QString(491, u'y')));
+    EXPECT_EQ(contextOf(m).serial.outputBufferSize(), 527);
+    pty.read(200);
+
+    // Seven data bits are more than a pseudo-terminal can take: the port's refusal is logged.
+    m.setSerialDataBits(7);
+    EXPECT_FALSE(m.QuickDisplay("x"));
+    EXPECT_TRUE(log().last().contains("mscSerialPort[SendToMarquee]; "))
+        << log().last().toStdString();
+}
+
+TEST_F(SerialMode, PortThatCannotBeOpenedIsLoggedAfterTheDumpLine) {
+    ScopedPauseOverride noPause(0);
+    mapComPort(3, path("no-such-tty"));
+    setDumpSwitch(path("dump.txt"));
+    Marquee m;
+    prepare(m);
+    ASSERT_TRUE(m.Initialize());  // its blanking and layout fail, but are only logged
+    const int initLines = log().size();
+    EXPECT_FALSE(m.Reset());
+    ASSERT_EQ(log().size(), initLines + 1);
+    EXPECT_TRUE(log().last().contains("mscSerialPort[SendToMarquee]; "))
+        << log().last().toStdString();
+    EXPECT_TRUE(log().last().contains("no-such-tty"));
+    EXPECT_TRUE(lines(path("dump.txt")).last().endsWith(" --> [1][1][1][1][1][1]Z00[2]E,[4]"));
+
+    // Clear fails twice: the transport's line first, then Clear's own.
+    EXPECT_FALSE(m.Clear());
+    ASSERT_EQ(log().size(), initLines + 3);
+    EXPECT_TRUE(log()[initLines + 1].contains("[SendToMarquee]; "));
+    EXPECT_TRUE(log()[initLines + 2].endsWith(
+        "Error: -2147221504, Clear()[Clear]; Failure consequence of SendToMarquee failure.\""));
+}
+
+TEST_F(SerialMode, SettingsThePortCannotTakeAreALoggedFailureBeforeAnythingIsSent) {
+    ScopedPauseOverride noPause(0);
+    setDumpSwitch(path("dump.txt"));
+    Marquee m;
+    prepare(m);
+    m.setSerialDataBits(4);
+    ASSERT_TRUE(m.Initialize());
+    EXPECT_FALSE(m.Reset());
+    EXPECT_TRUE(log().last().contains(
+        "Error: 380, mscSerialPort[SendToMarquee]; Invalid property value: the port cannot take "
+        "the settings '9600,N,4,1'."));
+    EXPECT_TRUE(lines(path("dump.txt")).isEmpty());
+    EXPECT_TRUE(pty.read(100).isEmpty());
+}
+
+}  // namespace
+}  // namespace ztk

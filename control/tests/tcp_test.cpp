@@ -1,0 +1,130 @@
+// TCP/IP mode against a recording peer on loopback.
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <chrono>
+#include <ctime>
+
+#include "ZTKMarqueeControl/marquee.h"
+#include "front/marqueecontext.h"
+#include "platform/eventwait.h"
+#include "support/controltesting.h"
+#include "support/tcprecorder.h"
+
+namespace ztk {
+namespace {
+
+class TcpMode : public test::ControlTest {
+  protected:
+    void point(Marquee& m, const test::TcpRecorder& peer) {
+        m.setMarqueeConnectMode(1);
+        m.setNetworkAddress("127.0.0.1");
+        m.setNetworkPort(peer.port());
+        m.setMarqueeLogFile(path("log.txt"));
+    }
+    QStringList log() const { return lines(path("log.txt")); }
+    test::TcpRecorder peer;
+};
+
+TEST_F(TcpMode, InitializeSendsBlankLayoutAndRunSequenceThenPausesTwoSecondsIdle) {
+    ASSERT_GT(peer.port(), 0);
+    Marquee m;
+    point(m, peer);
+    const auto wallStart = std::chrono::steady_clock::now();
+    const std::clock_t cpuStart = std::clock();
+    ASSERT_TRUE(m.Initialize());
+    const double cpuMs = 1000.0 * double(std::clock() - cpuStart) / CLOCKS_PER_SEC;
+    const auto wallMs = std::chrono::duration_cast<std::chrono::milliseconds>(
+                            std::chrono::steady_clock::now() - wallStart)
+                            .count();
+    RecordProperty("initialize_wall_ms", static_cast<int>(wallMs));
+    RecordProperty("initialize_cpu_ms", static_cast<int>(cpuMs));
+    EXPECT_GE(wallMs, 2000);
+
+    ASSERT_TRUE(peer.waitForBytes(test::initializePackets().size()));
+    EXPECT_EQ(peer.bytes(), test::initializePackets());
+    EXPECT_EQ(m.GetSocketState(), "Connected [7]");
+    EXPECT_TRUE(log().isEmpty());
+}
+
+TEST_F(TcpMode, LostPeerFailsUntilResetCommunicationReconnects) {
+    ScopedPauseOverride noPause(0);
+    Marquee m;
+    point(m, peer);
+    ASSERT_TRUE(m.Initialize());
+    ASSERT_TRUE(peer.waitForBytes(test::initializePackets().size()));
+
+    peer.dropConnections();
+    ASSERT_TRUE(
+        platform::waitUntil([&] { return m.GetSocketState() != "Connected [7]"; }, 20, 5000));
+    EXPECT_FALSE(m.Reset());
+    ASSERT_EQ(log().size(), 1);
+    EXPECT_TRUE(log()[0].endsWith(
+        "  -->  Error: -2147221504, ZTKMarqueeControl[SendToMarquee]; Attempt to use socket "
+        "connection when not connected.  STATE=Closed [0]\""));
+
+    ASSERT_TRUE(m.ResetCommunication());
+    EXPECT_EQ(m.GetSocketState(), "Connected [7]");
+    ASSERT_TRUE(m.Reset());
+    ASSERT_TRUE(peer.waitForBytes(test::initializePackets().size() + 12));
+    EXPECT_EQ(peer.bytesOf(1), test::packet("E,"));
+}
+
+TEST_F(TcpMode, RefusedConnectionLogsTheSocketErrorThenTheFailure) {
+    ScopedPauseOverride noPause(0);
+    Marquee m;
+    point(m, peer);
+    peer.stopListening();
+    EXPECT_FALSE(m.Initialize());
+    ASSERT_EQ(log().size(), 2);
+    EXPECT_TRUE(log()[0].contains(
+        QRegularExpression(R"(  -->  SOCKET Error: 10061, wskLAN; .+\.  STATE=Error \[9\]"$)")))
+        << log()[0].toStdString();
+    EXPECT_TRUE(
+        log()[1].endsWith("Error: -2147221504, ZTKMarqueeControl[Initialize]; Socket error.\""));
+    EXPECT_EQ(m.GetSocketState(), "Error [9]");
+
+    // ResetCommunication reports its own failure with the state; the control stays usable.
+    EXPECT_FALSE(m.ResetCommunication());
+    EXPECT_TRUE(log().last().endsWith(
+        "[ResetCommunication]; Socket Connect attempt failed.  STATE=Error [9]\""));
+    EXPECT_FALSE(contextOf(m).state.inResetCommunication);
+    EXPECT_FALSE(contextOf(m).state.initialized);
+    m.setNetworkPort(1);  // still unlocked: the Initialize failed
+}
+
+TEST_F(TcpMode, InitializeCalledDuringItsOwnWaitIsRefusedAndTheFirstCompletes) {
+    ScopedPauseOverride shortPause(200);
+    Marquee m;
+    point(m, peer);
+    bool nested = true;
+    QTimer::singleShot(50, [&] { nested = m.Initialize(); });
+    ASSERT_TRUE(m.Initialize());
+    EXPECT_FALSE(nested);
+    ASSERT_EQ(log().size(), 1);
+    EXPECT_TRUE(log()[0].endsWith(
+        "Error: -2147221504, ZTKMarqueeControl[Initialize]; Re-entrant call to initialize.\""));
+    EXPECT_FALSE(contextOf(m).state.inInitialize);
+    EXPECT_TRUE(m.Initialize());  // a later call runs again (it is already connected)
+}
+
+TEST_F(TcpMode, PerPacketModeConnectsAndClosesAroundEachPacket) {
+    ScopedPauseOverride noPause(0);
+    Marquee m;
+    point(m, peer);
+    contextOf(m).tcp.setPerPacketPollMs(20);
+    ASSERT_TRUE(m.InitializeAdv(0, true));
+    ASSERT_TRUE(m.Reset());
+    ASSERT_TRUE(peer.waitForClosed(4));
+    ASSERT_EQ(peer.connectionCount(), 4);
+    const QByteArray all = test::initializePackets() + test::packet("E,");
+    EXPECT_EQ(peer.bytes(), all);
+    EXPECT_EQ(peer.bytesOf(3), test::packet("E,"));
+    EXPECT_EQ(m.GetSocketState(), "Closed [0]");
+    EXPECT_TRUE(log().isEmpty());
+}
+
+}  // namespace
+}  // namespace ztk
