@@ -8,68 +8,50 @@ namespace ztk::sim {
 namespace {
 
 using Bands = std::array<std::uint8_t, 3>;
+constexpr std::uint8_t R = kLedRed, G = kLedGreen, A = kLedAmber;
 
-TEST(ColorState, RainbowTwoRotatesPerCharacterFromTheSelectionCount) {
+TEST(ColorState, RainbowsRotateFromTheSelectionCount) {
     ColorState s(3);
-    s.select(kColorRainbow2);  // first selection: rotation starts at 0
-    EXPECT_EQ(s.next(0).bands, (Bands{kLedRed, kLedGreen, kLedAmber}));
-    EXPECT_EQ(s.next(0).bands, (Bands{kLedGreen, kLedAmber, kLedRed}));
-    EXPECT_EQ(s.next(0).bands, (Bands{kLedAmber, kLedRed, kLedGreen}));
-    EXPECT_EQ(s.next(0).bands, (Bands{kLedRed, kLedGreen, kLedAmber}));
-    s.select(kColorRainbow2);  // second selection: starts one position on
-    EXPECT_EQ(s.next(0).bands, (Bands{kLedGreen, kLedAmber, kLedRed}));
-    EXPECT_EQ(s.next(0).shadow, kLedRed);
+    s.select(kColorRainbow2);  // the first selection starts unrotated
+    for (Bands b : {Bands{R, G, A}, Bands{G, A, R}, Bands{A, R, G}, Bands{R, G, A}})
+        EXPECT_EQ(s.next(0).bands, b);
+    s.select(kColorRainbow2);  // the second starts one position on
+    EXPECT_EQ(s.next(0).bands, (Bands{G, A, R}));
+    EXPECT_EQ(s.next(0).shadow, R);
     s.select(kColorRainbow1);
     const GlyphColors r1 = s.next(kAttrFlash);
-    EXPECT_EQ(r1.bands, (Bands{kLedRed | kLedFlash, kLedAmber | kLedFlash, kLedGreen | kLedFlash}));
-    EXPECT_EQ(r1.shadow, kLedGreen | kLedFlash);
+    EXPECT_EQ(r1.bands, (Bands{R | kLedFlash, A | kLedFlash, G | kLedFlash}));
+    EXPECT_EQ(r1.shadow, G | kLedFlash);
 }
 
 TEST(ColorState, ColourMixStepsThroughTheSignsColours) {
     ColorState s(3);
     s.select(kColorMix);
-    std::vector<int> seen;
-    for (int i = 0; i < 5; ++i)
-        seen.push_back(s.next(0).bands[1]);
-    EXPECT_EQ(seen, (std::vector<int>{11, 12, 13, 11, 12}));
-    // After four selections mix starts at 11 + 4 mod 3 = green.
-    s.select(kColorRed);
-    s.select(kColorGreen);
-    s.select(kColorAmber);
-    s.select(kColorMix | kColorAuto);
-    EXPECT_EQ(s.current(), kColorMix);
-    const GlyphColors first = s.next(0);
-    EXPECT_EQ(first.bands, (Bands{kLedGreen, kLedGreen, kLedGreen}));
-    EXPECT_EQ(first.shadow, kLedRed);
-    // A single-colour sign mixes red only.
-    ColorState mono(1);
-    mono.select(kColorMix);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(mono.next(0).bands[0], kLedRed);
+    for (int c : {11, 12, 13, 11})
+        EXPECT_EQ(s.next(0).bands[1], c);
+    for (std::uint16_t id : {kColorRed, kColorGreen, kColorAmber})
+        s.select(id);
+    s.select(kColorMix | kColorAuto);  // four selections before it: starts at 11 + 4 % 3
+    EXPECT_EQ(s.next(0), (GlyphColors{{G, G, G}, R}));
+    EXPECT_EQ(s.next(0).bands[0], A);
 }
 
-TEST(ColorState, PlainColoursShadowsAndUnknownIds) {
+TEST(ColorState, ShadowsAndUnknownIds) {
     ColorState s(8);
-    const std::pair<std::uint16_t, std::uint8_t> shadows[] = {
-        {kColorRed, kLedGreen},       {kColorGreen, kLedRed}, {kColorDimRed, kLedDimGreen},
-        {kColorDimGreen, kLedDimRed}, {kColorAmber, kLedRed}, {kColorYellow, kLedRed}};
-    for (auto [id, shadow] : shadows) {
-        s.select(id);
-        const GlyphColors g = s.next(0);
-        EXPECT_EQ(g.bands[0], id);
-        EXPECT_EQ(g.shadow, shadow) << id;
+    // Shadows take the contrasting colour: red <-> green, dim red <-> dim green, else red.
+    const std::uint8_t shadows[8] = {G, R, R, kLedDimGreen, kLedDimRed, R, R, R};
+    for (int id = kColorRed; id <= kColorYellow; ++id) {
+        s.select(static_cast<std::uint16_t>(id));
+        EXPECT_EQ(s.next(0).shadow, shadows[id - kColorRed]) << id;
     }
     s.select(7);  // not a colour: red
-    EXPECT_EQ(s.next(kAttrFlash).bands[2], kLedRed | kLedFlash);
-}
-
-TEST(ColorState, SingleColourSignShowsRainbowsRed) {
-    ColorState s(1);
+    EXPECT_EQ(s.next(0).bands[2], R);
+    // On a single-colour sign every colour, rainbows included, shows red.
     const ColorTable table = colorTableA(1);
-    for (std::uint16_t id : {kColorRainbow1, kColorRainbow2, kColorAmber}) {
+    for (std::uint16_t id : {kColorRainbow1, kColorRainbow2, kColorYellow}) {
         s.select(id);
         for (std::uint8_t band : s.next(0).bands)
-            EXPECT_EQ(table[band], table[kLedRed]) << id;
+            EXPECT_EQ(table[band], table[R]) << id;
     }
 }
 

@@ -1,126 +1,73 @@
 #include "testcharsets.h"
 
+#include <array>
+#include <map>
+#include <vector>
+
 #include "simcore/ledbitmap.h"
 
 namespace ztk::sim::test {
 
-SetBuilder::SetBuilder(int glyphs, int rows, int cell, int spacing, int bytesPerRow,
-                       int defaultWidth)
-    : rows_(rows), bytesPerRow_(bytesPerRow) {
-    bytes_ = {static_cast<std::uint8_t>(glyphs), static_cast<std::uint8_t>(bytesPerRow),
-              static_cast<std::uint8_t>(rows), static_cast<std::uint8_t>(cell),
-              static_cast<std::uint8_t>(spacing)};
-    for (int g = 0; g < glyphs; ++g) {
-        bytes_.push_back(static_cast<std::uint8_t>(defaultWidth));
-        bytes_.insert(bytes_.end(), static_cast<std::size_t>(rows) * bytesPerRow, 0);
+namespace {
+
+// A set whose glyphs are all blank and 3 wide; `lit` gives (character, width, first lit row).
+std::vector<std::uint8_t> makeSet(int glyphs, int rows, int cell, int spacing, int bytesPerRow,
+                                  std::vector<std::array<int, 3>> lit) {
+    std::vector<std::uint8_t> b = {std::uint8_t(glyphs), std::uint8_t(bytesPerRow),
+                                   std::uint8_t(rows), std::uint8_t(cell), std::uint8_t(spacing)};
+    const std::size_t record = 1 + static_cast<std::size_t>(rows) * bytesPerRow;
+    b.resize(5 + glyphs * record, 0);
+    for (int g = 0; g < glyphs; ++g)
+        b[5 + g * record] = 3;
+    for (auto [c, width, firstRow] : lit) {
+        std::uint8_t* g = b.data() + 5 + (c - 32) * record;
+        g[0] = std::uint8_t(width);
+        for (int r = firstRow; r < rows; ++r)
+            g[1 + r * bytesPerRow] = std::uint8_t(0xFF00 >> width);
     }
+    return b;
 }
 
-SetBuilder& SetBuilder::glyph(int c, const std::vector<std::string>& rows) {
-    const std::size_t record = 1 + static_cast<std::size_t>(rows_) * bytesPerRow_;
-    std::uint8_t* g = bytes_.data() + 5 + (c - 32) * record;
-    g[0] = static_cast<std::uint8_t>(rows.at(0).size());
-    for (int r = 0; r < rows_; ++r) {
-        std::uint16_t bits = 0;
-        for (std::size_t col = 0; col < rows.at(r).size(); ++col)
-            if (rows[r][col] == '#') bits |= 0x8000u >> col;
-        g[1 + r * bytesPerRow_] = static_cast<std::uint8_t>(bits >> 8);
-        if (bytesPerRow_ == 2) g[2 + r * bytesPerRow_] = static_cast<std::uint8_t>(bits);
-    }
-    return *this;
+std::map<int, std::vector<std::uint8_t>> makeResources() {
+    std::map<int, std::vector<std::uint8_t>> res;
+    res[0x101] = makeSet(65, 5, 5, 1, 1, {{'A', 3, 0}, {'?', 1, 0}});
+    res[0x102] = makeSet(162, 7, 5, 1, 1, {{'!', 3, 0}, {'A', 4, 0}, {'?', 2, 0}, {'g', 3, 3}});
+    // "!": only the middle column, with a gap in row 5.
+    std::uint8_t* bang = res[0x102].data() + 5 + 1 * 8;
+    for (int r = 0; r < 7; ++r)
+        bang[1 + r] = r == 5 ? 0 : 0x40;
+    // Wide glyph 0 is "M", descender glyph 0 is "g".
+    res[0x202] = makeSet(4, 7, 5, 1, 1, {{32, 7, 0}});
+    res[0x302] = makeSet(6, 9, 5, 1, 1, {{32, 3, 5}});
+    res[0x109] = makeSet(162, 15, 7, 2, 2, {{'I', 1, 0}});
+    return res;
+}
+
+}  // namespace
+
+std::span<const std::uint8_t> testLookup(int number) {
+    static const std::map<int, std::vector<std::uint8_t>> resources = makeResources();
+    const auto it = resources.find(number);
+    return it == resources.end() ? std::span<const std::uint8_t>() : it->second;
 }
 
 std::string dumpLeds(const LedBitmap& leds) {
     std::string out;
     for (int y = 0; y < leds.rows(); ++y) {
         for (int x = 0; x < leds.columns(); ++x) {
-            switch (leds.at(x, y)) {
-                case 10:
-                    out += '.';
-                    break;
-                case 11:
-                    out += 'R';
-                    break;
-                case 12:
-                    out += 'G';
-                    break;
-                case 13:
-                    out += 'A';
-                    break;
-                case 14:
-                    out += 'r';
-                    break;
-                case 15:
-                    out += 'g';
-                    break;
-                case 139:
-                    out += '1';
-                    break;
-                case 140:
-                    out += '2';
-                    break;
-                case 141:
-                    out += '3';
-                    break;
-                default:
-                    out += '?';
-            }
+            const int v = leds.at(x, y);
+            out += v == 10 ? '.' : v == 11 ? 'R' : v == 12 ? 'G' : v == 13 ? 'A' : '?';
         }
         out += '\n';
     }
     return out;
 }
 
-std::map<int, std::vector<std::uint8_t>>& testResources() {
-    static std::map<int, std::vector<std::uint8_t>> resources;
-    return resources;
-}
-
-std::span<const std::uint8_t> testLookup(int number) {
-    const auto it = testResources().find(number);
-    if (it == testResources().end()) return {};
-    return it->second;
-}
-
-void installTestFonts() {
-    // Installed once and never changed: fonts keep views into these bytes.
-    auto& res = testResources();
-    if (!res.empty()) return;
-    struct Row {
-        int rows, glyphs, cell, spacing, descRows;
-        bool wide;
-    };
-    const Row table[12] = {
-        {5, 65, 5, 1, 0, false},    {7, 162, 5, 1, 9, true},    {7, 186, 8, 1, 9, true},
-        {7, 162, 5, 1, 0, false},   {8, 162, 5, 1, 0, false},   {8, 162, 8, 1, 0, false},
-        {8, 162, 5, 1, 0, false},   {10, 162, 8, 1, 13, false}, {15, 162, 7, 2, 18, true},
-        {15, 186, 12, 1, 18, true}, {16, 162, 7, 2, 0, true},   {16, 186, 12, 1, 0, true}};
-    for (int id = 1; id <= 12; ++id) {
-        const Row& t = table[id - 1];
-        const int bpr = id >= 9 ? 2 : 1;
-        res[0x100 | id] = SetBuilder(t.glyphs, t.rows, t.cell, t.spacing, bpr).bytes();
-        if (t.wide) res[0x200 | id] = SetBuilder(4, t.rows, t.cell, t.spacing, bpr).bytes();
-        if (t.descRows) res[0x300 | id] = SetBuilder(6, t.descRows, t.cell, t.spacing, bpr).bytes();
-    }
-    res[0x101] = SetBuilder(65, 5, 5, 1)
-                     .glyph('A', {"###", "###", "###", "###", "###"})
-                     .glyph('?', {"#", "#", "#", "#", "#"})
-                     .bytes();
-    res[0x102] = SetBuilder(162, 7, 5, 1)
-                     .glyph('!', {".#.", ".#.", ".#.", ".#.", ".#.", "...", ".#."})
-                     .glyph('A', {"####", "####", "####", "####", "####", "####", "####"})
-                     .glyph('M', {"#####", "#####", "#####", "#####", "#####", "#####", "#####"})
-                     .glyph('?', {"##", "##", "##", "##", "##", "##", "##"})
-                     .glyph('g', {"...", "...", "...", "###", "###", "###", "###"})
-                     .bytes();
-    res[0x202] = SetBuilder(4, 7, 5, 1)
-                     .glyph(32, {"#######", "#######", "#######", "#######", "#######", "#######",
-                                 "#######"})
-                     .bytes();
-    res[0x302] = SetBuilder(6, 9, 5, 1)
-                     .glyph(32, {"...", "...", "...", "...", "...", "###", "###", "###", "###"})
-                     .bytes();
-    res[0x109] = SetBuilder(162, 15, 7, 2, 2).glyph('I', std::vector<std::string>(15, "#")).bytes();
+std::string lines(int n, const std::string& line) {
+    std::string out;
+    for (int i = 0; i < n; ++i)
+        out += line + '\n';
+    return out;
 }
 
 }  // namespace ztk::sim::test

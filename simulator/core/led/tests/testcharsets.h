@@ -1,12 +1,10 @@
 #pragma once
-// Small character sets made by the tests, in the binary set layout, so that glyph
-// geometry is exact whatever the shipped glyphs look like.
+// Small character sets in the binary set layout, so that glyph geometry in the tests is exact
+// whatever the shipped glyphs look like, and a text dump of LEDs.
 
 #include <cstdint>
-#include <map>
 #include <span>
 #include <string>
-#include <vector>
 
 namespace ztk::sim {
 class LedBitmap;
@@ -14,35 +12,18 @@ class LedBitmap;
 
 namespace ztk::sim::test {
 
-// The LEDs as text, a line per row: '.' off, 'R' red, 'G' green, 'A' amber, 'r' dim red,
-// 'g' dim green, '1'-'3' flashing red, green, amber, '?' anything else.
-std::string dumpLeds(const LedBitmap& leds);
-
-// One set: every glyph is blank and `defaultWidth` wide until given rows of '#' and '.'.
-class SetBuilder {
-  public:
-    SetBuilder(int glyphs, int rows, int cell, int spacing, int bytesPerRow = 1,
-               int defaultWidth = 3);
-    // Glyph for character `c` (or index c - 32 of a wide/descender set).
-    SetBuilder& glyph(int c, const std::vector<std::string>& rows);
-    std::vector<std::uint8_t> bytes() const { return bytes_; }
-
-  private:
-    int rows_;
-    int bytesPerRow_;
-    std::vector<std::uint8_t> bytes_;
-};
-
-// The resources the test lookup answers with; filled by installTestFonts().
-std::map<int, std::vector<std::uint8_t>>& testResources();
+// Lookup for LedFonts with these sets (every other font is absent); glyphs not listed are
+// blank and 3 columns wide:
+//   font 1 (5 rows, 65 glyphs, cell 5, spacing 1): 'A' 3 wide, '?' 1 wide, all rows lit;
+//   font 2 (7 rows, 162 glyphs, cell 5, spacing 1): '!' 3 wide (middle column, row 5 dark),
+//     'A' 4 wide and '?' 2 wide all lit, 'g' 3 wide rows 3-6; wide set 'M' 7 wide;
+//     descender set (9 rows) 'g' 3 wide rows 5-8;
+//   font 9 (15 rows, two bytes a row, cell 7, spacing 2): 'I' 1 wide, all rows lit.
 std::span<const std::uint8_t> testLookup(int number);
 
-// Installs (once) all twelve fonts with their real row counts, glyph counts, cells and spacings,
-// wide and descender sets where the real ones exist, and these glyphs:
-//   font 1: 'A' a 3-wide block, '?' a 1-wide bar;
-//   font 2: '!' 3 wide (middle column), 'A' 4 wide, 'M' 5 wide, '?' 2 wide, 'g' 3 wide
-//           (rows 3-6); wide set 'M' 7 wide; descender set 'g' 3 wide (rows 5-8);
-//   font 9: 'I' 1 wide, every row lit.
-void installTestFonts();
+// The LEDs as text, a line per row: '.' off, 'R' red, 'G' green, 'A' amber, '?' other.
+std::string dumpLeds(const LedBitmap& leds);
+// `n` dump lines of `line`.
+std::string lines(int n, const std::string& line);
 
 }  // namespace ztk::sim::test
