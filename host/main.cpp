@@ -1,0 +1,113 @@
+// marquee: a command-line host for the Marquee control. It owns one Marquee and runs calls
+// on it, in order, from -e arguments and -f files (or standard input).
+#include <QCoreApplication>
+#include <QFile>
+#include <QTextStream>
+
+#include <cstdio>
+#include <vector>
+
+#include "session.h"
+
+namespace {
+
+const char* const kHelp = R"(Usage: marquee [-e LINE]... [-f FILE]...
+Drives one LED sign through the ZTK Marquee control. Calls come one per line from -e
+arguments and -f files ("-" reads standard input), run in the order given.
+
+Calls:
+  set PROPERTY VALUE   set a property; a refusal prints "error NUMBER SOURCE: TEXT" on
+                       standard error
+  get PROPERTY         print the property's value
+  wait MS              keep the event loop running for MS milliseconds
+  METHOD [ARG]...      call a public method of the control and print its result on its own
+                       line: True, False, or the socket state text of GetSocketState.
+                       Optional arguments left out are 0, False or empty.
+
+Methods: AlarmAdd, AlarmAcknowledge, AlarmAcknowledgeAll, ChangeMode MODE, Clear,
+  Initialize [STRINGSIZE], QuickDisplay TEXT [COLOR FONT MODE SPECIAL POSITION], Reset,
+  UpdateVariable NAME VALUE, UpdateVariableAdv NAME VALUE [COLOR FLASH],
+  InitializeAdv [STRINGSIZE OPENCLOSEPERPACKET], ResetCommunication, GetSocketState
+Properties: MessageFile, TemplateName, StringName, AlarmName, MarqueeConnectMode
+  (0 serial, 1 TCP/IP, 2 simulate), MarqueeDisplayMode, MarqueeType, MarqueeAddress,
+  MarqueeLogFile, SerialComPort, SerialBaudRate, SerialParity, SerialDataBits,
+  SerialStopBits, NetworkAddress, NetworkPort
+Names of calls and properties may be written in any letter case.
+
+Words are split as a POSIX shell splits them: blanks separate words, '...' and "..." quote,
+a backslash keeps the next character; \xNN (two hex digits) is the character with that
+code, also inside double quotes. A word starting with # begins a comment.
+
+Serial port n is the device named by the setting SerialPorts/COMn in
+~/.config/ZTKMarqueeControl.conf (default /dev/ttyS<n-1>); DumpOutput/File there names a
+file that receives every packet sent over serial or TCP.
+
+Exit status: 0 when every call returned True and every set was accepted, 1 otherwise,
+2 for a line that cannot be understood (reported with its line number).
+)";
+
+struct Source {
+    bool isFile;
+    QString value;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    const QStringList args = app.arguments();
+    std::vector<Source> sources;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == u"-h" || a == u"--help") {
+            out << kHelp;
+            return 0;
+        }
+        if ((a == u"-e" || a == u"-f") && i + 1 < args.size()) {
+            sources.push_back({a == u"-f", args[++i]});
+            continue;
+        }
+        err << "marquee: unexpected argument '" << a << "' (see marquee --help)" << Qt::endl;
+        return 2;
+    }
+
+    int status = 0;
+    {
+        ztk::host::Session session(out, err);
+        int expression = 0;
+        for (const Source& source : sources) {
+            QStringList lines;
+            QString name;
+            if (!source.isFile) {
+                lines << source.value;
+                name = QStringLiteral("-e #%1").arg(++expression);
+            } else {
+                QFile file;
+                const bool opened = source.value == u"-" ? file.open(stdin, QIODevice::ReadOnly)
+                                                         : (file.setFileName(source.value),
+                                                            file.open(QIODevice::ReadOnly));
+                if (!opened) {
+                    err << "marquee: cannot read " << source.value << ": " << file.errorString()
+                        << Qt::endl;
+                    return 2;
+                }
+                lines = QString::fromUtf8(file.readAll()).split(u'\n');
+                if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+                name = source.value == u"-" ? QStringLiteral("<stdin>") : source.value;
+            }
+            for (qsizetype n = 0; n < lines.size(); ++n) {
+                QString line = lines[n];
+                if (line.endsWith(u'\r')) line.chop(1);
+                const QString where = source.isFile
+                                          ? QStringLiteral("%1: line %2").arg(name).arg(n + 1)
+                                          : QStringLiteral("%1: line 1").arg(name);
+                if (session.runLine(line, where) == ztk::host::LineOutcome::Unparsable) return 2;
+            }
+        }
+        status = session.anyFailure() ? 1 : 0;
+    }
+    return status;
+}
