@@ -16,7 +16,7 @@ namespace ztk::msgfile {
 namespace {
 
 // pugixml keeps whitespace-only text only with parse_ws_pcdata; we take it all and then
-// drop what is mere layout (see dropLayoutWhitespace).
+// drop what is mere layout (see isLayoutWhitespace).
 constexpr unsigned kParseFlags = pugi::parse_default | pugi::parse_ws_pcdata;
 
 LoadError tooLarge() {
@@ -68,21 +68,18 @@ bool isLayoutWhitespace(pugi::xml_node node) {
     return !soleChild && !itemName;
 }
 
-// Walks the whole tree without recursion: returns the first element nested deeper than
-// kMaxDepth (empty when none) and removes layout whitespace on the way.
+// Walks the whole tree in document order without recursion: returns the first element
+// nested deeper than kMaxDepth (empty when none) and removes layout whitespace on the way.
 pugi::xml_node checkAndTidy(pugi::xml_document& doc) {
     std::vector<pugi::xml_node> layout;
     std::vector<std::pair<pugi::xml_node, int>> pending{{doc, 0}};
     while (!pending.empty()) {
-        auto [node, depth] = pending.back();
+        const auto [node, depth] = pending.back();
         pending.pop_back();
+        if (node.type() == pugi::node_element && depth > kMaxDepth) return node;
+        if (isLayoutWhitespace(node)) layout.push_back(node);
         for (pugi::xml_node child = node.last_child(); child; child = child.previous_sibling()) {
-            if (child.type() == pugi::node_element) {
-                if (depth + 1 > kMaxDepth) return child;
-                pending.emplace_back(child, depth + 1);
-            } else if (isLayoutWhitespace(child)) {
-                layout.push_back(child);
-            }
+            pending.emplace_back(child, depth + 1);
         }
     }
     for (pugi::xml_node node : layout)
