@@ -4,6 +4,7 @@
 #include "msgfile/colors.h"
 #include "msgfile/names.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
