@@ -1,5 +1,87 @@
 #!/usr/bin/env bash
-# A short sample session of the `marquee` host; grows as the system does.
+# A sample session of the `marquee` host: it drives a small TCP peer on loopback and a
+# serial line on a pseudo-terminal pair (both played by socat), and shows the packets as
+# the control's packet dump writes them, then the bytes that arrived.
 set -euo pipefail
+
+here=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-build}
-echo "The demo is not ready yet; build folder: $build"
+[[ $build = /* ]] || build=$here/$build
+marquee=$build/host/marquee
+if [[ ! -x $marquee ]]; then
+    echo "demo: $marquee is missing; run 'make build' first" >&2
+    exit 1
+fi
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A private settings file: the packet dump goes to $work/dump.txt and COM1 is our
+# pseudo-terminal. The user's own settings stay untouched.
+export XDG_CONFIG_HOME=$work/config
+mkdir -p "$XDG_CONFIG_HOME"
+cat > "$XDG_CONFIG_HOME/ZTKMarqueeControl.conf" <<CONF
+[DumpOutput]
+File=$work/dump.txt
+
+[SerialPorts]
+COM1=$work/ttyA
+CONF
+
+# The "sign" on TCP: socat listens on loopback and keeps every byte it receives.
+port=$((20000 + RANDOM % 10000))
+socat -u "TCP-LISTEN:$port,bind=127.0.0.1,reuseaddr" "OPEN:$work/tcp.bin,creat,trunc" &
+pids+=($!)
+# The "sign" on a serial line: a pseudo-terminal pair, the control writes to ttyA.
+socat "PTY,raw,echo=0,link=$work/ttyA" "PTY,raw,echo=0,link=$work/ttyB" &
+pids+=($!)
+for _ in $(seq 50); do [[ -e $work/ttyB ]] && break; sleep 0.1; done
+cat "$work/ttyB" > "$work/serial.bin" &
+pids+=($!)
+sleep 0.3
+
+run() {
+    local shown=""
+    for word in "$@"; do
+        if [[ $word == *" "* ]]; then shown+=" \"$word\""; else shown+=" $word"; fi
+    done
+    echo "\$ marquee$shown"
+    "$marquee" "$@" 2>&1 || echo "(exit status $?)"
+    echo
+}
+
+echo "== A TCP session (Initialize pauses 2 s after writing the sign's memory layout)"
+run -e "set MarqueeConnectMode 1" -e "set NetworkAddress 127.0.0.1" -e "set NetworkPort $port" \
+    -e "Initialize" \
+    -e "QuickDisplay 'HELLO' Green '' Hold '' Top" \
+    -e "GetSocketState"
+
+echo "== A serial session on COM1, from a script on standard input"
+script='# one call a line; words split as a shell splits them
+set SerialComPort 1
+set SerialBaudRate 19200
+set MarqueeAddress 1f
+QuickDisplay "Open \x2D 9 to 5" Amber S5 "" Sparkle Bottom
+Reset
+set SerialParity none      # refused: the parity is spelled "None"
+ChangeMode 3               # no such mode: False'
+echo "$script" | sed 's/^/    /'
+echo "\$ marquee -f - < script"
+echo "$script" | "$marquee" -f - 2>&1 || echo "(exit status $?)"
+echo
+sleep 0.3
+
+echo "== The packet dump ($work/dump.txt): one line per packet, control bytes in [hex]"
+sed 's/^/    /' "$work/dump.txt" | cut -c1-150
+echo
+echo "== Bytes the TCP peer received: $(stat -c %s "$work/tcp.bin")"
+od -A d -t x1 "$work/tcp.bin" | head -3
+echo "    ..."
+echo "== Bytes on the serial line: $(stat -c %s "$work/serial.bin")"
+od -A d -t x1 "$work/serial.bin"
