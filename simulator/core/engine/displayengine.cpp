@@ -6,8 +6,7 @@ namespace ztk::sim {
 
 DisplayEngine::DisplayEngine(SignContent& content, const DisplayModel& model, PresentSink& sink,
                              EngineOptions options)
-    : content_(content),
-      options_(std::move(options)),
+    : options_(std::move(options)),
       surface_(model, options_.zoom),
       fonts_(model.rows, model.featureMask, options_.charsets),
       layout_(content, SignTraits::of(model), fonts_),

@@ -70,7 +70,6 @@ class DisplayEngine final : public WorkerThread {
     void clearDisplay();
     void present(const LedRect& area, bool flashTicked);
 
-    SignContent& content_;
     EngineOptions options_;
     LedSurface surface_;
     LedFonts fonts_;
