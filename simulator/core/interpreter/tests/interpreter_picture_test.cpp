@@ -6,130 +6,85 @@ namespace ztk::sim {
 namespace {
 
 using test::bytes;
+using test::dump;
 using test::packet;
 
-// The rows of a stored picture as text: one character per pixel ('.' for off, else the
-// index's low digit), the marker as '|'.
-std::vector<std::string> rows(const DotsPicture& p) {
-    std::vector<std::string> out;
-    const std::size_t stride = static_cast<std::size_t>(p.width) + 1;
-    for (int r = 0; r < p.height; ++r) {
-        std::string row;
-        for (std::size_t c = 0; c < stride; ++c) {
-            const std::uint8_t v = p.pixels[r * stride + c];
-            row += v == 0xFF ? '|' : v == 10 || v == 138 ? '.' : char('0' + v % 10);
-        }
-        out.push_back(row);
-    }
+// A stored picture as text: '.' for an LED that is off, else the index's last digit, and
+// '|' for each row marker.
+std::string rows(const DotsPicture& p) {
+    std::string out;
+    for (std::uint8_t v : p.pixels)
+        out += v == 0xFF ? '|' : v % 128 == 10 ? '.' : '0' + v % 10;
     return out;
 }
 
 TEST(InterpreterPictures, RowsAreRunLengthDecodedAndCutToTheirSize) {
     PacketInterpreter interpreter;
-    // Height 3, width 6. Row 0: a run of five 1s. Row 1: longer than the width. Row 2: short.
-    // A fourth row is beyond the height.
-    interpreter.newMessage(
-        packet("I10306\x11"
-               "041\r1234567\x11"
-               "FF3\r2\r9999\r"));
+    // Height 3, width 6. Row 0: a run of five 1s. Row 1: a run past the width. Row 2:
+    // short. The fourth row is beyond the height.
+    interpreter.newMessage(packet("I10306{11}041{0D}12345{11}FF37{0D}2{0D}9999{0D}"));
     auto picture = interpreter.picture('1');
     ASSERT_TRUE(picture);
     EXPECT_EQ(picture->width, 6);
     EXPECT_EQ(picture->height, 3);
-    ASSERT_EQ(picture->pixels.size(), 21u);
     EXPECT_EQ(picture->pixels[0], 11);
-    EXPECT_EQ(rows(*picture), (std::vector<std::string>{"11111.|", "123456|", "2.....|"}));
-
+    EXPECT_EQ(rows(*picture), "11111.|123453|2.....|");
     // A run with bad digits draws nothing; the row goes on after it.
-    interpreter.newMessage(
-        packet("I2010A\x11zz1"
-               "12\r"));
-    EXPECT_EQ(rows(*interpreter.picture('2')), (std::vector<std::string>{"12........|"}));
+    interpreter.newMessage(packet("I2010A{11}zz112{0D}"));
+    EXPECT_EQ(rows(*interpreter.picture('2')), "12........|");
 }
 
 TEST(InterpreterPictures, FlashingPicturesAndNamedPictures) {
     PacketInterpreter interpreter;
     // Called while flashing before it is defined: stored from base 138.
     interpreter.newMessage(
-        packet("AA\x07"
-               "1\x14"
-               "F\x07"
-               "0\x14G\x04\x02I"
-               "F0102\x11"
-               "011\r"
-               "\x04\x02IG0102\x11"
-               "011\r"));
-    EXPECT_TRUE(interpreter.pictures().isFlash('F'));
-    EXPECT_FALSE(interpreter.pictures().isFlash('G'));
+        packet("AA{07}1{14}F{07}0{14}G{04}{02}IF0102{11}011{0D}{04}{02}IG0102{11}011{0D}"));
     EXPECT_EQ(interpreter.picture('F')->pixels[0], 139);
     EXPECT_EQ(interpreter.picture('G')->pixels[0], 11);
 
-    // Named pictures: ids from 256 in order of first mention, hold time before the call.
-    interpreter.newMessage(
-        packet("AA\x1f"
-               "Cpicture_1000A\x1f"
-               "Lpicture_20000\x1f"
-               "Cpicture_1"
-               "0014\x04\x02Mpicture_200010002\x11"
-               "013\r"));
-    using Entries = std::vector<std::pair<Op, std::uint16_t>>;
-    EXPECT_EQ(test::ops(*interpreter.textFile('A')), (Entries{{Op::HoldTime, 10},
-                                                              {Op::Picture, 256},
-                                                              {Op::Picture, 257},
-                                                              {Op::HoldTime, 20},
-                                                              {Op::Picture, 256},
-                                                              {Op::EndText, 0}}));
-    ASSERT_TRUE(interpreter.picture(257));
-    EXPECT_EQ(rows(*interpreter.picture(257)), (std::vector<std::string>{"33|"}));
-    // Old pictures and names went with the new message.
-    EXPECT_FALSE(interpreter.picture('F'));
-    EXPECT_EQ(interpreter.pictures().nameCount(), 2u);
+    // Named pictures get ids from 256 in order of first mention; kind "C" holds first.
+    const std::string text = "AA{1F}Cpicture_1000A{1F}Lpicture_20000{1F}Cpicture_10014{04}";
+    interpreter.newMessage(packet(text + "{02}Mpicture_200010002{11}013{0D}"));
+    EXPECT_EQ(dump(*interpreter.textFile('A')), "H10 P256 P257 H20 P256 ET");
+    EXPECT_EQ(rows(*interpreter.picture(257)), "33|");
+    EXPECT_FALSE(interpreter.picture('F'));  // gone with the new message
 
     // Without the picture features the calls are consumed and show nothing.
     PacketInterpreter plain(test::modelWith(24, 3, 0x3FC));
-    plain.newMessage(
-        packet("AA\x14"
-               "Fa\x1f"
-               "Cpicture_1000Ab"));
-    EXPECT_EQ(test::ops(*plain.textFile('A')),
-              (Entries{{Op::Char, 'a'}, {Op::Char, 'b'}, {Op::EndText, 0}}));
+    plain.newMessage(packet("AA{14}Fa{1F}Cpicture_1000Ab"));
+    EXPECT_EQ(dump(*plain.textFile('A')), "a b ET");
 }
 
 TEST(InterpreterPictures, HugeOrCountlessPicturesAreRefused) {
     PacketInterpreter interpreter;
     // 65535 x 65535 claimed: refused without allocating; the command after it still runs.
-    interpreter.newMessage(
-        packet("Mhuge_pictFFFFFFFF\x11"
-               "FF1\r\x04\x02"
-               "AAok"));
+    interpreter.newMessage(packet("Mhuge_pictFFFFFFFF{11}FF1{0D}{04}{02}AAok"));
     EXPECT_FALSE(interpreter.picture(256));
     EXPECT_EQ(interpreter.pictures().storedBytes(), 0u);
-    ASSERT_TRUE(interpreter.textFile('A'));
+    EXPECT_EQ(dump(*interpreter.textFile('A')), "o k ET");
 
-    // The largest accepted picture, then as many as the store holds.
+    // The largest accepted picture, as many times as the store holds it.
     std::string many;
+    char name[16];
     for (int i = 0; i < 20; ++i) {
-        char name[16];
         std::snprintf(name, sizeof name, "big%06d", i);
-        many += std::string("\x02M") + name + "04000FFF\r\x04";
+        many += std::string("{02}M") + name + "04000FFF{0D}{04}";
     }
     interpreter.newMessage(bytes(many));
     EXPECT_EQ(interpreter.pictures().pictureCount(), kMaxPictureStoreBytes / kMaxPictureBytes);
-    EXPECT_LE(interpreter.pictures().storedBytes(), kMaxPictureStoreBytes);
     // Replacing a stored picture counts only the difference.
-    interpreter.interpretStringPacket(packet("Mbig0000000400FFF\r"));
+    interpreter.interpretStringPacket(packet("Mbig0000000400FFF{0D}"));
     EXPECT_EQ(interpreter.pictures().find(256)->height, 0x400);
 
     // Names are bounded too: calls to new names beyond the bound show nothing.
     std::string calls = "AA";
     for (std::size_t i = 0; i < kMaxPictureNames + 5; ++i) {
-        char name[16];
         std::snprintf(name, sizeof name, "n%08zu", i);
-        calls += std::string("\x1f") + "L" + name + "0000";
+        calls += std::string("{1F}L") + name + "0000";
     }
     interpreter.newMessage(packet(calls));
     EXPECT_EQ(interpreter.pictures().nameCount(), kMaxPictureNames);
-    EXPECT_EQ(test::ops(*interpreter.textFile('A')).size(), kMaxPictureNames + 1);
+    EXPECT_EQ(interpreter.textFile('A')->size(), kMaxPictureNames + 1);
 }
 
 }  // namespace

@@ -7,264 +7,112 @@ namespace {
 
 using test::compileA;
 using test::modelWith;
-using Entries = std::vector<std::pair<Op, std::uint16_t>>;
-
-constexpr std::uint16_t mode(std::uint16_t position, std::uint16_t code) {
-    return static_cast<std::uint16_t>(position << 8 | code);
-}
 
 TEST(InterpreterText, EscapedPacketsCompileLikeRawOnes) {
-    const Entries expected = {{Op::Mode, mode(kPosTop, kModeHold)},
-                              {Op::Color, kColorGreen},
-                              {Op::Char, 'H'},
-                              {Op::Char, 'I'},
-                              {Op::EndText, 0}};
-    EXPECT_EQ(compileA("\x1b\"b\x1c"
-                       "2HI"),
-              expected);
-
-    // The same text with every control byte bracket-escaped, and hex-escaped.
+    EXPECT_EQ(compileA("{1B}\"b{1C}2HI"), "M201 C12 H I ET");
+    // The same text bracket-escaped, and hex-escaped (where "]" is a plain character).
     PacketInterpreter bracket;
     bracket.newMessage(test::bytes("]!]!]!]!]!]!Z00]\"AA];\"b]<2HI]$"));
-    ASSERT_TRUE(bracket.textFile('A'));
-    EXPECT_EQ(test::ops(*bracket.textFile('A')), expected);
-
+    EXPECT_EQ(test::dump(*bracket.textFile('A')), "M201 C12 H I ET");
     PacketInterpreter hex;
     hex.newMessage(test::bytes("_01_01_01Z00_02AA_1B\"b_1c2HI]_04"));
-    ASSERT_TRUE(hex.textFile('A'));
-    Entries withBracket = expected;
-    withBracket.insert(withBracket.end() - 1, {Op::Char, ']'});
-    EXPECT_EQ(test::ops(*hex.textFile('A')), withBracket);
+    EXPECT_EQ(test::dump(*hex.textFile('A')), "M201 C12 H I ] ET");
 }
 
 TEST(InterpreterText, CodesCutShortByTheEndOfThePacketJustEndTheText) {
-    for (std::string_view cut : {"\x1b", "\x1b\"", "\x1bn", "\x1c", "\x1a", "\x0f", "\x0fT0",
-                                 "\x08", "\x08\x08", "\x10", "\x14",
-                                 "\x1d"
-                                 "0",
-                                 "\x1f"
-                                 "Cname",
-                                 "\x05", "\x07", "\x0b"}) {
+    for (std::string cut : {"{1B}", "{1B}\"", "{1B}n", "{1C}", "{1A}", "{0F}", "{0F}T0", "{08}",
+                            "{08}{08}", "{10}", "{14}", "{1D}0", "{1F}Cname", "{07}"}) {
         PacketInterpreter interpreter;
-        std::string text = "AAX";
-        text += cut;
-        interpreter.newMessage(test::bytes(std::string("\x02") + text));
-        auto stream = interpreter.textFile('A');
-        ASSERT_TRUE(stream) << "cut after " << cut.size() << " bytes";
-        const Entries expected = {{Op::Char, 'X'}, {Op::EndText, 0}};
-        EXPECT_EQ(test::ops(*stream), expected) << "cut code starts " << int(cut[0]);
+        interpreter.newMessage(test::bytes("{02}AAX" + cut));
+        ASSERT_TRUE(interpreter.textFile('A'));
+        EXPECT_EQ(test::dump(*interpreter.textFile('A')), "X ET") << cut;
     }
 }
 
 TEST(InterpreterText, ScrollPositionFollowsThePreviousPosition) {
-    // After a top-line message, scroll runs on the bottom line.
-    Entries entries = compileA("\x1b\"bTOP\x1b\"mX");
-    EXPECT_EQ(entries[4], std::make_pair(Op::Mode, mode(kPosBottom, kModeScroll)));
-    // After a fill or middle message it fills, whatever its own position byte says.
-    entries = compileA("\x1b bMID\x1b&mX");
-    EXPECT_EQ(entries[4], std::make_pair(Op::Mode, mode(kPosFill, kModeScroll)));
-    // The remembered position is the byte just read, even when scroll replaced it.
-    entries = compileA("\x1b&bA\x1b m\x1b\"mX");
-    EXPECT_EQ(entries[2], std::make_pair(Op::Mode, mode(kPosBottom, kModeScroll)));
-    EXPECT_EQ(entries[3], std::make_pair(Op::Mode, mode(kPosFill, kModeScroll)));
+    // After a top-line message scroll runs on the bottom line; after fill or middle it
+    // fills, whatever its own position byte says.
+    EXPECT_EQ(compileA("{1B}\"bT{1B}\"mX"), "M201 T M310 X ET");
+    EXPECT_EQ(compileA("{1B} bM{1B}&mX"), "M101 M M10 X ET");
+    // The byte read is remembered, even when scroll replaced the position.
+    EXPECT_EQ(compileA("{1B}&b{1B} m{1B}\"m"), "M301 M310 M10 ET");
 }
 
 TEST(InterpreterText, ModesTheSignLacksFallBack) {
-    auto firstMode = [](std::string_view field, std::uint32_t modeMask) {
-        return compileA(std::string("\x1b") + std::string(field) + "X",
-                        modelWith(24, 3, 0x3FF, modeMask))[0];
+    auto mode = [](std::string field, std::uint32_t modeMask) {
+        return compileA("{1B}" + field, modelWith(24, 3, 0x3FF, modeMask));
     };
-    EXPECT_EQ(firstMode("0n0", 0x3FFF), std::make_pair(Op::Mode, mode(kPosFill, kModeTwinkle)));
-    EXPECT_EQ(firstMode("0nC", 0x3FFF), std::make_pair(Op::Mode, mode(kPosFill, kModeHold)));
-    EXPECT_EQ(firstMode("0nC", 0x7FFF), std::make_pair(Op::Mode, mode(kPosFill, kModeCycleColors)));
-    EXPECT_EQ(firstMode("\"n7", 0x2000), std::make_pair(Op::Mode, mode(kPosTop, kModeStarburst)));
-    EXPECT_EQ(firstMode("\"n7", 0x1FFF), std::make_pair(Op::Mode, mode(kPosTop, kModeHold)));
-    EXPECT_EQ(firstMode("&k", 0x0010), std::make_pair(Op::Mode, mode(kPosBottom, kModeWipeLeft)));
-    EXPECT_EQ(firstMode("&k", 0x000F), std::make_pair(Op::Mode, mode(kPosBottom, kModeHold)));
-    EXPECT_EQ(firstMode(" t", 0x0002), std::make_pair(Op::Mode, mode(kPosMiddle, kModeRotate)));
-    EXPECT_EQ(firstMode(" d", 0x3FFF), std::make_pair(Op::Mode, mode(kPosMiddle, kModeHold)));
+    EXPECT_EQ(mode("0n0", 0x3FFF), "M11 ET");  // twinkle
+    EXPECT_EQ(mode("0nC", 0x3FFF), "M1 ET");   // cycle colours needs 0x4000
+    EXPECT_EQ(mode("0nC", 0x4000), "M19 ET");
+    EXPECT_EQ(mode("\"n7", 0x2000), "M218 ET");  // starburst
+    EXPECT_EQ(mode("\"n7", 0x1FFF), "M201 ET");
+    EXPECT_EQ(mode("&k", 0x000F), "M301 ET");  // wipe needs 0x10
+    EXPECT_EQ(mode(" t", 0x0002), "M102 ET");
+    EXPECT_EQ(mode(" d", 0x3FFF), "M101 ET");
     // Automode keeps its position; animations become automode filling the display.
-    EXPECT_EQ(firstMode("\"o", 0), std::make_pair(Op::Mode, mode(kPosTop, kModeAutomodeFlag)));
-    EXPECT_EQ(firstMode("\"nU", 0x3FFF),
-              std::make_pair(Op::Mode, mode(kPosFill, kModeAutomodeFlag)));
+    EXPECT_EQ(mode("\"o", 0), "M280 ET");
+    EXPECT_EQ(mode("\"nU", 0x3FFF), "M80 ET");
 }
 
 TEST(InterpreterText, FlashModeAndTheFlashAttribute) {
     // Flash mode switches the attribute on; the next mode field switches it off first.
-    const Entries flashMode = {{Op::Mode, mode(kPosFill, kModeFlash)},
-                               {Op::AttrOn, kAttrFlash},
-                               {Op::Char, 'A'},
-                               {Op::AttrOff, kAttrFlash},
-                               {Op::Mode, mode(kPosFill, kModeHold)},
-                               {Op::Char, 'B'},
-                               {Op::EndText, 0}};
-    EXPECT_EQ(compileA("\x1b"
-                       "0cA\x1b"
-                       "0bB"),
-              flashMode);
+    EXPECT_EQ(compileA("{1B}0cA{1B}0bB"), "M3 +16 A -16 M1 B ET");
     // Inside flash mode the per-character switch is ignored.
-    EXPECT_EQ(compileA("\x1b"
-                       "0c\x07"
-                       "0A")[2],
-              std::make_pair(Op::Char, std::uint16_t{'A'}));
-    // Without the flash feature only flash mode flashes.
-    EXPECT_EQ(compileA("\x07"
-                       "1A",
-                       modelWith(24, 3, 0x37F))[0],
-              std::make_pair(Op::Char, std::uint16_t{'A'}));
-    EXPECT_EQ(compileA("\x07"
-                       "1A")[0],
-              std::make_pair(Op::AttrOn, kAttrFlash));
+    EXPECT_EQ(compileA("{1B}0c{07}0A"), "M3 +16 A ET");
+    EXPECT_EQ(compileA("{07}1A{07}0"), "+16 A -16 ET");
+    EXPECT_EQ(compileA("{07}1A", modelWith(24, 3, 0x37F)), "A ET");
 }
 
 TEST(InterpreterText, FontsDependOnSignHeightAndMasks) {
-    auto font = [](std::string_view text, const DisplayModel& model) {
-        for (auto [op, operand] : compileA(text, model)) {
-            if (op == Op::Font) return static_cast<int>(operand);
-        }
-        return 0;
+    auto font = [](std::string code, const DisplayModel& model) {
+        return compileA("{1A}" + code, model);
     };
-    EXPECT_EQ(font("\x1a"
-                   "3",
-                   modelWith(8)),
-              5);
-    EXPECT_EQ(font("\x1a"
-                   "3",
-                   modelWith(16)),
-              2);
-    EXPECT_EQ(font("\x1a"
-                   "9",
-                   modelWith(16)),
-              11);
-    EXPECT_EQ(font("\x1a"
-                   "9",
-                   modelWith(32)),
-              9);
-    EXPECT_EQ(font("\x1a"
-                   "8",
-                   modelWith(32, 3, 0x3FF, 0x3FFF, 0x7F)),
-              10);
-    EXPECT_EQ(font("\x1a"
-                   "4",
-                   modelWith(8, 3, 0x3FF, 0x3FFF, 0x7F)),
-              7);
+    EXPECT_EQ(font("3", modelWith(8)), "F5 ET");
+    EXPECT_EQ(font("3", modelWith(16)), "F2 ET");
+    EXPECT_EQ(font("9", modelWith(16)), "F11 ET");
+    EXPECT_EQ(font("9", modelWith(32)), "F9 ET");
+    EXPECT_EQ(font("8", modelWith(32, 3, 0x3FF, 0x3FFF, 0x7F)), "F10 ET");
+    EXPECT_EQ(font("4", modelWith(8, 3, 0x3FF, 0x3FFF, 0x7F)), "F7 ET");
     // Fonts the sign lacks fall back to the nearest one.
-    EXPECT_EQ(font("\x1a"
-                   "4",
-                   modelWith(16)),
-              2);  // no 0x08
-    EXPECT_EQ(font("\x1a"
-                   "6",
-                   modelWith(16, 3, 0x3FF, 0x3FFF, 0x04)),
-              3);  // to "5"
-    EXPECT_EQ(font("\x1a"
-                   "6",
-                   modelWith(16, 3, 0x3FF, 0x3FFF, 0x00)),
-              2);  // to "3"
-    EXPECT_EQ(font("\x1a"
-                   "8",
-                   modelWith(16, 3, 0x3FF, 0x3FFF, 0x37)),
-              3);  // no 0x40
-    // Full-height sets in the fill position need feature 0x0004.
-    EXPECT_EQ(font("\x1a"
-                   "9",
-                   modelWith(16, 3, 0x3FB)),
-              2);
-    EXPECT_EQ(font("\x1b\"b\x1a"
-                   "9",
-                   modelWith(16, 3, 0x3FB)),
-              11);
-    EXPECT_EQ(font("\x1aQ", modelWith(16)), 0);
-
-    // A fill mode field after a full-height set selects the set again for fill.
-    const Entries refill = compileA(
-        "\x1b\"b\x1a"
-        "9X\x1b"
-        "0bY",
-        modelWith(16, 3, 0x3FB));
-    const Entries expected = {{Op::Mode, mode(kPosTop, kModeHold)},
-                              {Op::Font, 11},
-                              {Op::Char, 'X'},
-                              {Op::Mode, mode(kPosFill, kModeHold)},
-                              {Op::Font, 2},
-                              {Op::Char, 'Y'},
-                              {Op::EndText, 0}};
-    EXPECT_EQ(refill, expected);
+    EXPECT_EQ(font("4", modelWith(16)), "F2 ET");
+    EXPECT_EQ(font("6", modelWith(16, 3, 0x3FF, 0x3FFF, 0x04)), "F3 ET");
+    EXPECT_EQ(font("6", modelWith(16, 3, 0x3FF, 0x3FFF, 0x00)), "F2 ET");
+    EXPECT_EQ(font("8", modelWith(16, 3, 0x3FF, 0x3FFF, 0x37)), "F3 ET");
+    EXPECT_EQ(font("Q", modelWith(16)), "ET");
+    // Full-height sets in the fill position need feature 0x0004; a fill mode field after
+    // one selects it again for fill.
+    const DisplayModel noFill = modelWith(16, 3, 0x3FB);
+    EXPECT_EQ(font("9", noFill), "F2 ET");
+    EXPECT_EQ(compileA("{1B}\"b{1A}9X{1B}0bY", noFill), "M201 F11 X M1 F2 Y ET");
 }
 
 TEST(InterpreterText, ColoursAreReducedToTheSignsColours) {
-    auto colour = [](char c, int colors) {
-        const Entries e = compileA(std::string("\x1c") + c, modelWith(16, colors));
-        return e.size() == 2 ? static_cast<int>(e[0].second) : -1;
+    auto colours = [](int colors) {
+        return compileA("{1C}1{1C}4{1C}5{1C}7{1C}9{1C}A{1C}B{1C}C{1C}Q", modelWith(16, colors));
     };
-    EXPECT_EQ(colour('7', 3), kColorAmber);
-    EXPECT_EQ(colour('4', 3), kColorRed);
-    EXPECT_EQ(colour('5', 3), kColorGreen);
-    EXPECT_EQ(colour('7', 8), kColorOrange);
-    EXPECT_EQ(colour('9', 3), kColorRainbow1);
-    EXPECT_EQ(colour('B', 3), kColorMix);
-    EXPECT_EQ(colour('C', 8), kColorAuto);
-    EXPECT_EQ(colour('Q', 3), -1);
-    for (char c : std::string("123456789ABC"))
-        EXPECT_EQ(colour(c, 1), kColorRed) << c;
+    EXPECT_EQ(colours(8), "C11 C14 C15 C17 C1 C2 C0 C32768 ET");
+    EXPECT_EQ(colours(3), "C11 C11 C12 C13 C1 C2 C0 C32768 ET");
+    EXPECT_EQ(colours(1), "C11 C11 C11 C11 C11 C11 C11 C11 C11 ET");
 }
 
 TEST(InterpreterText, SpeedsAndCustomSpeeds) {
-    const DisplayModel withCustom = modelWith(16, 3, 0x13FF);
-    const Entries custom = {
-        {Op::Speed, 500}, {Op::Speed, 2500}, {Op::Speed, 3}, {Op::Speed, 6}, {Op::EndText, 0}};
-    EXPECT_EQ(compileA("\x0fT032\x0f"
-                       "19\x17\x09",
-                       withCustom),
-              custom);
-    // Without the feature custom values are dropped, plain speeds stay.
-    const Entries plain = {{Op::Speed, 3}, {Op::Speed, 6}, {Op::EndText, 0}};
-    EXPECT_EQ(compileA("\x0fT032\x0f"
-                       "19\x17\x09"),
-              plain);
-    // Digits that are not hexadecimal give no speed but are consumed.
-    const Entries bad = {{Op::Char, 'X'}, {Op::EndText, 0}};
-    EXPECT_EQ(compileA("\x0fTx32\x0fg9X", withCustom), bad);
+    const std::string text = "{0F}T032{0F}19{17}{09}{0F}Tx32{0F}g9X";
+    EXPECT_EQ(compileA(text, modelWith(16, 3, 0x13FF)), "V500 V2500 V3 V6 X ET");
+    // Without the feature custom values are dropped; bad digits give nothing either way.
+    EXPECT_EQ(compileA(text), "V3 V6 X ET");
 }
 
-TEST(InterpreterText, ExtendedCharactersAndItems) {
-    const Entries e = compileA(
-        "\x08\x08\x41\x08\x7C\x08\x21\x08\x1C\x13\x0B"
-        "8\x0Bx");
-    const Entries expected = {{Op::Char, 0x41 + 128}, {Op::Char, '0'},     {Op::Char, 0x81},
-                              {Op::TimeDate, 0},      {Op::TimeDate, '8'}, {Op::EndText, 0}};
-    EXPECT_EQ(e, expected);  // no temperature without feature 0x4000; "x" is no date format
-    EXPECT_EQ(compileA("\x08\x1D", modelWith(24, 3, 0x43FF))[0],
-              std::make_pair(Op::TimeDate, std::uint16_t{29}));
-}
+TEST(InterpreterText, ExtendedCharactersItemsAndAttributes) {
+    // No temperature without feature 0x4000; "x" is no date format.
+    EXPECT_EQ(compileA("{08}{08}A{08}{7C}{08}!{08}{1C}{13}{0B}8{0B}x"), "#C1 0 #81 T0 T56 ET");
+    EXPECT_EQ(compileA("{08}{1D}", modelWith(24, 3, 0x43FF)), "T29 ET");
 
-TEST(InterpreterText, AttributesNeedTheirFeatureAndHeight) {
-    const std::string all =
-        "\x05"
-        "1\x06"
-        "1\x12\x1d"
-        "11\x1d"
-        "71\x1e"
-        "1\x1d"
-        "51\x0c";
-    const Entries full = {{Op::AttrOn, kAttrDoubleHigh},
-                          {Op::AttrOn, kAttrDescenders},
-                          {Op::AttrOn, kAttrWide},
-                          {Op::AttrOn, kAttrDoubleWide},
-                          {Op::AttrOn, kAttrShadow},
-                          {Op::AttrOn, kAttrFixedWidth},
-                          {Op::NewPage, 0},
-                          {Op::EndText, 0}};
-    EXPECT_EQ(compileA(all, modelWith(32, 3, 0x7FF)), full);
+    const std::string all = "{05}1{06}1{12}{1D}11{1D}71{1E}1{1D}51{0C}";
+    EXPECT_EQ(compileA(all, modelWith(32, 3, 0x7FF)), "+4 +32 +1 +2 +64 +8 NP ET");
     // Double high and descenders need 14 rows; new page needs more than 16.
-    const Entries small = {{Op::AttrOn, kAttrWide},
-                           {Op::AttrOn, kAttrDoubleWide},
-                           {Op::AttrOn, kAttrShadow},
-                           {Op::AttrOn, kAttrFixedWidth},
-                           {Op::EndText, 0}};
-    EXPECT_EQ(compileA(all, modelWith(13, 3, 0x7FF)), small);
-    // With no features, nothing at all.
-    EXPECT_EQ(compileA(all, modelWith(32, 3, 0)), (Entries{{Op::NewPage, 0}, {Op::EndText, 0}}));
+    EXPECT_EQ(compileA(all, modelWith(13, 3, 0x7FF)), "+1 +2 +64 +8 ET");
+    EXPECT_EQ(compileA(all, modelWith(32, 3, 0)), "NP ET");
 }
 
 }  // namespace
