@@ -12,15 +12,17 @@
 #include <unistd.h>
 
 #include "handoverrecorder.h"
+#include "handoverserverthread.h"
+#include "platform/eventwait.h"
 #include "platform/handover.h"
 #include "qtprinters.h"
 #include "rawsocket.h"
-#include "servertestthread.h"
 
 namespace ztk::platform {
 namespace {
 
 using testing::HandoverRecorder;
+using testing::HandoverServerThread;
 
 // Reads one 8-byte answer from a raw connection; nothing when none comes in time.
 std::optional<qint64> readAnswer(QLocalSocket& socket, int timeoutMs = 5000) {
@@ -131,11 +133,15 @@ TEST(HandoverServer, ReceiverThatNeverAcceptsOrVanishesDoesNotHoldTheSender) {
 
 TEST(HandoverServer, ReceiverMayEndItselfFromItsOwnCallbacks) {
     std::atomic<int> handled{0};
-    test::ServerTestThread receiver([&](std::unique_ptr<HandoverServer>& server) {
+    std::atomic<bool> gone{false};
+    HandoverServerThread receiver([&](std::unique_ptr<HandoverServer>& server) {
         ASSERT_TRUE(server->listen(QStringLiteral("simwin")));
         HandoverServer* raw = server.get();
         // The way a window closes itself: the server goes away inside the signal.
-        QObject::connect(raw, &HandoverServer::closeRequested, raw, [&server] { server.reset(); });
+        QObject::connect(raw, &HandoverServer::closeRequested, raw, [&server, &gone] {
+            server.reset();
+            gone = true;
+        });
         raw->setCopyDataHandler([&](std::uint64_t, const QByteArray&) -> std::int64_t {
             ++handled;
             return 7;
@@ -148,6 +154,7 @@ TEST(HandoverServer, ReceiverMayEndItselfFromItsOwnCallbacks) {
     EXPECT_TRUE(client->sendClose());
     EXPECT_EQ(client->sendCopyData(586, "b", 2000), std::nullopt);
     EXPECT_EQ(handled.load(), 1);
+    ASSERT_TRUE(waitUntil([&] { return gone.load(); }, 10, 10000));
     EXPECT_EQ(HandoverClient::find(QStringLiteral("simwin"), 500), nullptr);
     // The class is free again for the next receiver.
     HandoverRecorder next(QStringLiteral("simwin"));

@@ -23,6 +23,8 @@
 
 namespace ztk::platform::testing {
 
+class HandoverServerThread;
+
 class HandoverRecorder {
   public:
     struct Record {
@@ -59,9 +61,8 @@ class HandoverRecorder {
 
   private:
     struct Shared;
-    class Worker;
     std::shared_ptr<Shared> shared_;
-    std::unique_ptr<Worker> worker_;
+    std::unique_ptr<HandoverServerThread> thread_;
 };
 
 }  // namespace ztk::platform::testing
