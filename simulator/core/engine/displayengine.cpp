@@ -58,6 +58,7 @@ void DisplayEngine::step() {
         modeCode_ = page.modeCode;
         effect_ = std::move(page.effect);
         if (page.clearDisplay) clearDisplay();
+        if (options_.pageLaidOut) options_.pageLaidOut(*effect_, modeCode_);
     }
     const bool litBefore = surface_.flashLit();
     const int countdownBefore = surface_.flashCountdown();

@@ -136,8 +136,16 @@ int stepsOfPage(DisplayEngine& engine, int limit) {
     return steps;
 }
 
-Sign::Sign(const DisplayModel& m, const std::string& text, CharsetLookup charsets)
-    : interpreter(m), engine(interpreter, m, sink, options(charsets)) {
+namespace {
+EngineOptions withObserver(EngineOptions o, Sign::PageSeen seen) {
+    o.pageLaidOut = std::move(seen);
+    return o;
+}
+}  // namespace
+
+Sign::Sign(const DisplayModel& m, const std::string& text, PageSeen seen, CharsetLookup charsets)
+    : interpreter(m),
+      engine(interpreter, m, sink, withObserver(options(charsets), std::move(seen))) {
     if (!text.empty()) interpreter.newMessage(packet("AA" + text));
 }
 

@@ -53,7 +53,8 @@ int stepsOfPage(DisplayEngine& engine, int limit = 100000);
 
 // A sign that shows `text` (the contents of text file "A").
 struct Sign {
-    explicit Sign(const DisplayModel& m, const std::string& text = {},
+    using PageSeen = std::function<void(const Effect&, int modeCode)>;
+    explicit Sign(const DisplayModel& m, const std::string& text = {}, PageSeen seen = {},
                   CharsetLookup charsets = &blockLookup);
     PacketInterpreter interpreter;
     RecordingSink sink;

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -31,6 +32,8 @@ struct EngineOptions {
     CharsetLookup charsets = &charsetResource;
     // Frames reach the sink at most once per interval; 0 passes every step's frame on.
     std::chrono::steady_clock::duration presentInterval = kDisplayFrameInterval;
+    // Told of every page as soon as it is laid out (on the engine's thread).
+    std::function<void(const Effect&, int modeCode)> pageLaidOut;
 };
 
 class DisplayEngine final : public WorkerThread {
