@@ -89,7 +89,8 @@ bool SerialTransport::send(const QByteArray& packet) {
     if (!port_.open(QIODevice::WriteOnly)) fail();
     applySettings(settings);
     if (port_.write(packet) != packet.size()) fail();
-    drain(serialDrainTimeoutMs(packet.size(), settings.baudRate));
+    drain(drainLimitMs_ >= 0 ? drainLimitMs_
+                             : serialDrainTimeoutMs(packet.size(), settings.baudRate));
     port_.close();
     return true;
 }

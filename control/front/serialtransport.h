@@ -45,6 +45,9 @@ class SerialTransport : public Transport {
     const QString& deviceName() const { return deviceName_; }
     const QString& settingsText() const { return settingsText_; }
 
+    // Test hook: the longest wait for the bytes to leave, instead of the line's own time.
+    void setDrainLimitMs(int milliseconds) { drainLimitMs_ = milliseconds; }
+
   private:
     [[noreturn]] void fail();
     void applySettings(const SerialSettings& settings);
@@ -55,6 +58,7 @@ class SerialTransport : public Transport {
     int outputBufferSize_ = 512;
     QString deviceName_;
     QString settingsText_;
+    int drainLimitMs_ = -1;
 };
 
 }  // namespace ztk

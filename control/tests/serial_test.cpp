@@ -132,5 +132,30 @@ TEST_F(SerialMode, SettingsThePortCannotTakeAreALoggedFailureBeforeAnythingIsSen
     EXPECT_TRUE(pty.read(100).isEmpty());
 }
 
+TEST_F(SerialMode, ALineThatNeverDrainsFailsInsteadOfHangingAndResetCommunicationRecovers) {
+    Marquee m;
+    prepare(m);
+    contextOf(m).state.logEnabled = true;
+    contextOf(m).serial.setDrainLimitMs(300);
+    // Nobody reads the other end: far more than the terminal buffers cannot leave.
+    EXPECT_FALSE(m.QuickDisplay(QString(300000, u'x')));
+    EXPECT_TRUE(log().last().contains("[SendToMarquee]; The serial port "))
+        << log().last().toStdString();
+    EXPECT_TRUE(log().last().contains("within 300 ms."));
+
+    // The port stays open after the failure: packets are refused, silently, until
+    // ResetCommunication closes it.
+    EXPECT_TRUE(contextOf(m).serial.isOpen());
+    const int lines = log().size();
+    EXPECT_FALSE(m.Reset());
+    EXPECT_EQ(log().size(), lines);
+    ASSERT_TRUE(m.ResetCommunication());
+    EXPECT_FALSE(contextOf(m).serial.isOpen());
+    pty.read(200);
+    contextOf(m).serial.setDrainLimitMs(-1);
+    ASSERT_TRUE(m.Reset());
+    EXPECT_TRUE(pty.read().endsWith(test::packet("E,")));
+}
+
 }  // namespace
 }  // namespace ztk
