@@ -24,21 +24,6 @@ PropertyError refusal(const std::function<void()>& set) {
 
 class PropertyRules : public test::ControlTest {};
 
-TEST_F(PropertyRules, DefaultsOfANewControl) {
-    Marquee m;
-    EXPECT_EQ(m.MarqueeAddress(), "00");
-    EXPECT_EQ(m.SerialComPort(), 1);
-    EXPECT_EQ(m.SerialBaudRate(), 9600);
-    EXPECT_EQ(m.SerialParity(), "None");
-    EXPECT_EQ(m.SerialDataBits(), 8);
-    EXPECT_EQ(m.SerialStopBits(), 1);
-    EXPECT_EQ(m.NetworkPort(), 3001);
-    EXPECT_EQ(m.MarqueeConnectMode(), 0);
-    EXPECT_EQ(m.MarqueeDisplayMode(), 0);
-    EXPECT_TRUE(m.isRunMode());
-    EXPECT_EQ(m.GetSocketState(), "Closed [0]");
-}
-
 TEST_F(PropertyRules, AddressIsNormalisedOrRefusedWithTheQuotedValue) {
     Marquee m;
     m.setMarqueeAddress("a");

