@@ -11,7 +11,6 @@
 #include <sys/resource.h>
 
 #include "platform/eventwait.h"
-#include "qtprinters.h"
 
 namespace ztk::platform {
 namespace {
@@ -23,7 +22,7 @@ double threadCpuSeconds() {
            (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-TEST(EventWait, WaitsDeliverTimersAndEndOnTime) {
+TEST(EventWait, WaitsDeliverEventsAndEndOnTime) {
     bool fired = false;
     QTimer::singleShot(50, [&] { fired = true; });
     QElapsedTimer clock;
@@ -31,22 +30,14 @@ TEST(EventWait, WaitsDeliverTimersAndEndOnTime) {
     waitProcessingEvents(300);
     EXPECT_TRUE(fired);
     EXPECT_GE(clock.elapsed(), 300);
-    EXPECT_LT(clock.elapsed(), 5000);
 
-    bool posted = false;
-    QTimer::singleShot(0, [&] { posted = true; });
-    processPendingEvents();
-    processPendingEvents();
-    EXPECT_TRUE(posted);
-
-    // The predicate is looked at after events, long before the next poll.
+    // The predicate is looked at after events, long before the next poll...
     bool ready = false;
     QTimer::singleShot(100, [&] { ready = true; });
     clock.restart();
     EXPECT_TRUE(waitUntil([&] { return ready; }, 60000, 20000));
     EXPECT_LT(clock.elapsed(), 10000);
-
-    // Without any event, the poll interval still brings the predicate round.
+    // ...and at every poll when no event comes.
     std::atomic<bool> flag{false};
     std::thread setter([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -58,17 +49,11 @@ TEST(EventWait, WaitsDeliverTimersAndEndOnTime) {
     clock.restart();
     EXPECT_FALSE(waitUntil([] { return false; }, 50, 250));
     EXPECT_GE(clock.elapsed(), 250);
-    EXPECT_LT(clock.elapsed(), 5000);
-}
 
-TEST(EventWait, TwoSecondWaitCostsAlmostNoProcessorTime) {
+    // Blocking, not spinning: a 2-second wait costs next to no processor time.
     const double before = threadCpuSeconds();
     waitProcessingEvents(2000);
     EXPECT_LT(threadCpuSeconds() - before, 0.5);
-
-    const double again = threadCpuSeconds();
-    EXPECT_FALSE(waitUntil([] { return false; }, 10, 1000));
-    EXPECT_LT(threadCpuSeconds() - again, 0.5);
 }
 
 TEST(EventWait, WaitsHoldWhileTheApplicationIsQuitting) {
@@ -77,28 +62,11 @@ TEST(EventWait, WaitsHoldWhileTheApplicationIsQuitting) {
     QElapsedTimer clock;
     clock.start();
     const double before = threadCpuSeconds();
-    waitProcessingEvents(300);
-    EXPECT_GE(clock.elapsed(), 300);
-    clock.restart();
     EXPECT_FALSE(waitUntil([] { return false; }, 20, 300));
     EXPECT_GE(clock.elapsed(), 300);
-    EXPECT_LT(threadCpuSeconds() - before, 0.3);
-    // Leave the application as other tests expect it: not quitting.
-    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    EXPECT_LT(threadCpuSeconds() - before, 0.2);
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });  // back to not quitting
     QCoreApplication::exec();
-}
-
-TEST(EventWait, ThreadWithoutEventDispatcherSleepsInstead) {
-    std::thread plain([] {
-        QElapsedTimer clock;
-        clock.start();
-        waitProcessingEvents(150);
-        EXPECT_GE(clock.elapsed(), 150);
-        std::atomic<int> calls{0};
-        EXPECT_TRUE(waitUntil([&] { return ++calls == 3; }, 10, 5000));
-        EXPECT_FALSE(waitUntil([] { return false; }, 10, 100));
-    });
-    plain.join();
 }
 
 }  // namespace
