@@ -78,7 +78,8 @@ bool HandoverServer::listen(const QString& className) {
 }
 
 void HandoverServer::onNewConnection() {
-    while (server_ && server_->hasPendingConnections()) {
+    const QPointer<HandoverServer> self(this);
+    while (self && server_ && server_->hasPendingConnections()) {
         QLocalSocket* socket = server_->nextPendingConnection();
         auto reader = std::make_shared<RecordReader>();
         connect(socket, &QLocalSocket::readyRead, this,
