@@ -1,0 +1,25 @@
+// orvexsim-render: renders Orvex packets on the simulated sign without a window.
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "renderoptions.h"
+#include "renderrun.h"
+
+int main(int argc, char** argv) {
+    using namespace ztk::render;
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    auto parsed = parseArguments(args);
+    if (auto* error = std::get_if<std::string>(&parsed)) {
+        std::cerr << "orvexsim-render: " << *error << '\n'
+                  << "Try 'orvexsim-render --help' for more information.\n";
+        return kExitBadArguments;
+    }
+    const RenderOptions& options = std::get<RenderOptions>(parsed);
+    if (options.help) {
+        std::cout << usage();
+        return kExitOk;
+    }
+    return render(options, std::cout, std::cerr);
+}
