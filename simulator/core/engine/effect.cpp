@@ -68,6 +68,16 @@ LedBitmap Effect::renderLine(std::size_t index) const {
     return bitmap;
 }
 
+LedBitmap Effect::renderContent() const {
+    LedBitmap content(std::max(contentWidth(), 1), std::max(area_.height, 1));
+    int top = firstLineTop();
+    for (const PageBuffer& line : lines_) {
+        drawItems(line.items(), content, 0, top, std::max(line.lineHeight() - 1, 0));
+        top += line.lineHeight();
+    }
+    return content;
+}
+
 void Effect::showPage(LedSurface& surface, const LedBitmap& page) const {
     surface.canvas().copyFrom(page, page.bounds(), area_.x, area_.y);
     surface.copyBlock(area_);

@@ -184,6 +184,7 @@ std::unique_ptr<Effect> PageLayout::layOut(int& code, const LedRect& area, bool 
         std::unique_ptr<Effect> fx = makeEffect(code);
         fx->setArea(area);
         fx->setCentreVertically(centre);
+        fx->setSign(traits_);
         PageWork page{*fx, area, code == kModeRotate, position, {}, 0, 0, {}};
         page.line = newLine(page);
         if (run(page) == PageEnd::BecomeRotate && code != kModeRotate) {

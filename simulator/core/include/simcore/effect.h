@@ -9,6 +9,7 @@
 #include "simcore/ledbitmap.h"
 #include "simcore/ledsurface.h"
 #include "simcore/pagebuffer.h"
+#include "simcore/signtraits.h"
 
 namespace ztk::sim {
 
@@ -52,6 +53,10 @@ class Effect {
     bool centreVertically() const { return centreVertically_; }
     void setCentreVertically(bool centre) { centreVertically_ = centre; }
 
+    // The sign the page is shown on (size, colours, fixed line height).
+    const SignTraits& sign() const { return sign_; }
+    void setSign(const SignTraits& sign) { sign_ = sign; }
+
     // Steps the page lasts; 0 until set.
     int duration() const { return duration_; }
     void setDuration(int steps) { duration_ = steps < 0 ? 0 : steps; }
@@ -72,6 +77,10 @@ class Effect {
     LedBitmap renderPage() const;
     // Line `index` alone, left-aligned, its own width (at least 1) by its line height.
     LedBitmap renderLine(std::size_t index) const;
+    // The page at the width of its widest line (at least 1) by the area's height, centred
+    // vertically like the page but every line from column 0: what an unbounded (rotating)
+    // page moves through the area.
+    LedBitmap renderContent() const;
     // Puts `page` (area-sized) into the canvas at the area and paints it on screen.
     void showPage(LedSurface& surface, const LedBitmap& page) const;
 
@@ -84,6 +93,7 @@ class Effect {
     std::vector<PageBuffer> lines_;
     int totalWidth_ = 0;
     LedRect area_;
+    SignTraits sign_;
     bool centreVertically_ = true;
     int duration_ = 0;
     int stepsDone_ = 0;
