@@ -12,8 +12,14 @@ for target in "$build"/fuzz/fuzz_*; do
     name=$(basename "$target")
     corpus="$here/corpus-$name"
     mkdir -p "$corpus"
+    # Seeds live beside the target's source: <dir>/seeds/<name>/ or <dir>/seeds/.
     seeds=()
-    [ -d "$here/seeds/$name" ] && seeds=("$here/seeds/$name")
+    source=$(cd "$here/.." && git ls-files "*fuzz/$name.cpp" | head -n 1)
+    if [ -n "$source" ]; then
+        dir="$here/../$(dirname "$source")"
+        if [ -d "$dir/seeds/$name" ]; then seeds=("$dir/seeds/$name");
+        elif [ -d "$dir/seeds" ]; then seeds=("$dir/seeds"); fi
+    fi
     echo "== $name for ${seconds}s"
     if ! "$target" -max_total_time="$seconds" -print_final_stats=1 "$corpus" "${seeds[@]}"; then
         status=1
