@@ -17,12 +17,6 @@ std::string readFile(const std::string& path) {
     return s.str();
 }
 
-ClockValue clockOf(const std::string& t) {
-    // YYYY-MM-DDTHH:MM; every case is a Saturday.
-    return {std::stoi(t.substr(0, 4)),  std::stoi(t.substr(5, 2)), std::stoi(t.substr(8, 2)), 6,
-            std::stoi(t.substr(11, 2)), std::stoi(t.substr(14, 2))};
-}
-
 // Known messages laid out and drawn with the shipped character sets show exactly the LEDs
 // kept beside the tests.
 TEST(EngineFrames, KnownMessagesShowTheExpectedLeds) {
@@ -40,10 +34,7 @@ TEST(EngineFrames, KnownMessagesShowTheExpectedLeds) {
                 interpreter.newMessage(bytes);
         }
         test::RecordingSink sink;
-        EngineOptions o = test::options(&charsetResource);
-        const ClockValue clock = clockOf(c.time);
-        o.clock = [clock] { return clock; };
-        DisplayEngine engine(interpreter, *model, sink, o);
+        DisplayEngine engine(interpreter, *model, sink, test::options(&charsetResource));
         for (long i = 0; i < c.steps; ++i)
             engine.step();
         const std::string expected = readFile(ZTK_ENGINE_FRAMES_DIR "/" + c.name + ".leds");

@@ -2,7 +2,9 @@
 // Helpers of the engine tests: framed packets, character sets of known geometry, a recording
 // sink, and ways to look at laid-out pages.
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <span>
 #include <string>
@@ -14,50 +16,59 @@
 
 namespace ztk::sim::test {
 
-// A packet as the control frames it: SOH run, "Z00", STX, `command`, EOT, and the zero byte
-// the hand-over appends.
+// A packet as the control frames it: SOH run, "Z00", STX, `command`, EOT.
 std::vector<std::uint8_t> packet(std::string_view command);
 
-// Character sets with every font's real rows, glyph counts, cells and spacings, where every
-// glyph is a 5-wide block (6 columns with spacing; 7 and 4 in fonts 9-12) and the space is 2
-// wide (a blank of 3 columns).
+// Every font with its real rows, glyph count, cell and spacing, every glyph a 5-wide block
+// (6 columns with spacing in fonts 1-8) and the space 2 wide (a blank of 3 columns).
 std::span<const std::uint8_t> blockLookup(int number);
 
-// A model line's worth of settings.
 DisplayModel model(int columns, int rows, int colors = 3, std::uint32_t featureMask = 0x3FF,
                    std::uint32_t modeMask = 0x3FFF, std::uint32_t fontMask = 0x77);
 
-// Fixed seed, a fixed clock (Saturday 5 January 2002, 13:05), every frame presented, and
-// the given character sets.
+// Fixed seed, a fixed clock (Saturday 5 January 2002, 13:05), every frame presented.
 EngineOptions options(CharsetLookup charsets = &blockLookup);
 
-// Counts presented frames and remembers their areas; safe from any thread.
+// Remembers the areas of presented frames; safe from any thread.
 class RecordingSink final : public PresentSink {
   public:
-    void present(const ScreenView& screen, const PixelRect& area) override;
-    int count() const;
-    std::vector<PixelRect> areas() const;
+    void present(const ScreenView&, const PixelRect& area) override {
+        std::lock_guard lock(mutex_);
+        areas_.push_back(area);
+    }
+    std::vector<PixelRect> areas() const {
+        std::lock_guard lock(mutex_);
+        return areas_;
+    }
 
   private:
     mutable std::mutex mutex_;
     std::vector<PixelRect> areas_;
 };
 
-// The page's lines as text joined by "|": each glyph its character, a time/date item its text
-// in braces, a picture "#" per shown column.
+// The page's lines joined by "|": a glyph its character, a time/date item its text in
+// braces, a picture "#" per shown column.
 std::string pageText(const Effect& effect);
 
-// Steps `engine` until the page now showing is finished and the next one laid out; returns
-// the steps the page took (at most `limit`).
-int stepsOfPage(DisplayEngine& engine, int limit = 100000);
+// Steps until the page showing is finished; returns the steps it took.
+int stepsOfPage(DisplayEngine& engine);
 
-// A sign that shows `text` (the contents of text file "A").
+// A sign showing text file "A" = `text` that logs every page laid out (thread-safe) and tells
+// `seen` of it too.
 struct Sign {
     using PageSeen = std::function<void(const Effect&, int modeCode)>;
     explicit Sign(const DisplayModel& m, const std::string& text = {}, PageSeen seen = {},
-                  CharsetLookup charsets = &blockLookup);
+                  std::chrono::nanoseconds presentInterval = {});
+    // Finishes the page showing, then lays out and shows the next one (which must last more
+    // than one step).
+    const Effect& page();
+    // Texts of the pages laid out so far.
+    std::vector<std::string> texts() const;
+
     PacketInterpreter interpreter;
     RecordingSink sink;
+    mutable std::mutex mutex;
+    std::vector<std::string> texts_;
     DisplayEngine engine;
 };
 
