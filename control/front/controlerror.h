@@ -11,6 +11,8 @@ namespace ztk {
 // Number and source of the failures that the control raises itself.
 inline constexpr int kControlErrorNumber = -2147221504;  // 0x80040000
 inline constexpr const char* kLibraryTitle = "ZTKMarqueeControl";
+// Number of a failed allocation.
+inline constexpr int kOutOfMemoryNumber = 7;
 
 struct ControlError : std::exception {
     // A failure of the control's own: number kControlErrorNumber, source kLibraryTitle.

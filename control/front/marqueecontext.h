@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <exception>
+#include <new>
 
 #include "front/controlerror.h"
 #include "front/marqueeproperties.h"
@@ -20,7 +21,9 @@
 #include "front/tcptransport.h"
 #include "front/transport.h"
 #include "protocol/alarmlist.h"
+#include "protocol/renderfailure.h"
 #include "protocol/variablestable.h"
+#include "protocol/variablevalue.h"
 
 namespace ztk {
 
@@ -44,7 +47,7 @@ struct AlarmRestoreState {
     QString savedName;
 };
 
-class MarqueeContext final : public TransportHost {
+class MarqueeContext final : public TransportHost, public protocol::RenderLog {
   public:
     MarqueeContext();
     ~MarqueeContext() override;
@@ -85,8 +88,15 @@ class MarqueeContext final : public TransportHost {
     void terminate();
 
     // Rendering, variable updates and alarms.
+
+    // Loads MessageFile, renders the template TemplateName and sends it; sets the multipage
+    // flag from the template's type.
     bool updateTemplateDisplay();
+    // Loads MessageFile, renders the string StringName and sends it.
     bool updateStringDisplay();
+    // Loads MessageFile and renders the alarm AlarmName into `text` (no frame); sends nothing.
+    bool updateAlarmDisplay(QByteArray& text);
+    // Writes every registered field full of spaces to its width.
     bool blankVariables();
     bool updateVariable(const QString& name, const QString& value);
     bool updateVariableAdv(const QString& name, const QString& value, const QString& color,
@@ -101,6 +111,10 @@ class MarqueeContext final : public TransportHost {
     void logIfEnabled(const QString& message) override;
     bool resetCommunication() override;
     void dumpPacket(const QByteArray& packet) override { dump.DumpPacket(packet); }
+
+    // --- RenderLog: a parse routine's failure, logged under its own name ---
+
+    void routineFailed(const QString& routine, const protocol::RenderFailure& failure) override;
 
     // Records that the host set `name`, for its persistence.
     void markChanged(const QString& name);
@@ -118,6 +132,16 @@ class MarqueeContext final : public TransportHost {
     TcpTransport tcp{*this};
     SimulatorTransport simulator;
     PauseTimer pauseTimer;
+
+  private:
+    // Writes `value` with `codes` into every field named `name` (letter case ignored).
+    bool writeVariable(const QString& name, const QString& value,
+                       const protocol::ValueCodes& codes);
+    // Sends the text of every active alarm, newest first, as one text file.
+    bool sendAlarmTexts();
+    // Puts back the template or string that showed before the first alarm; throws
+    // ControlError when it no longer renders.
+    void restoreAfterAlarms();
 };
 
 // The context behind a Marquee (for the control's own code and its tests).
@@ -129,6 +153,11 @@ bool MarqueeContext::runRoutine(const QString& routine, Body&& body) noexcept {
         return body();
     } catch (const ControlError& error) {
         logFailure(routine, error);
+    } catch (const protocol::RenderFailure& error) {
+        logFailure(routine, ControlError(error.number, error.source, error.text));
+    } catch (const std::bad_alloc&) {
+        logFailure(routine, ControlError(kOutOfMemoryNumber, QLatin1String(kLibraryTitle),
+                                         QStringLiteral("Out of memory.")));
     } catch (const std::exception& error) {
         logFailure(routine, ControlError(QString::fromLocal8Bit(error.what())));
     }
