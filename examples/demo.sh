@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # A sample session of the `marquee` host: it drives a small TCP peer on loopback and a
-# serial line on a pseudo-terminal pair (both played by socat), and shows the packets as
-# the control's packet dump writes them, then the bytes that arrived.
+# serial line on a pseudo-terminal pair (both played by socat), shows the example factory
+# board (examples/factory.xml: a template with fields, a string, alarms) on a second TCP
+# peer, and prints the packets as the control's packet dump writes them, then the bytes
+# that arrived.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -34,9 +36,12 @@ File=$work/dump.txt
 COM1=$work/ttyA
 CONF
 
-# The "sign" on TCP: socat listens on loopback and keeps every byte it receives.
-port=$((20000 + RANDOM % 10000))
+# The "signs" on TCP: socat listens on loopback and keeps every byte it receives.
+port=$((20000 + RANDOM % 5000))
+board_port=$((port + 5000))
 socat -u "TCP-LISTEN:$port,bind=127.0.0.1,reuseaddr" "OPEN:$work/tcp.bin,creat,trunc" &
+pids+=($!)
+socat -u "TCP-LISTEN:$board_port,bind=127.0.0.1,reuseaddr" "OPEN:$work/board.bin,creat,trunc" &
 pids+=($!)
 # The "sign" on a serial line: a pseudo-terminal pair, the control writes to ttyA.
 socat "PTY,raw,echo=0,link=$work/ttyA" "PTY,raw,echo=0,link=$work/ttyB" &
@@ -77,11 +82,42 @@ echo "$script" | "$marquee" -f - 2>&1 || echo "(exit status $?)"
 echo
 sleep 0.3
 
+echo "== The example factory board over TCP: a template, field updates, a string, alarms"
+board='set MarqueeConnectMode 1
+set NetworkAddress 127.0.0.1
+set NetworkPort '"$board_port"'
+set MarqueeLogFile '"$work/errors.txt"'
+set MessageFile '"$here/examples/factory.xml"'
+Initialize
+set TemplateName "Line Status"
+ChangeMode TEMPLATE        # the template, then each field blanked to its width
+UpdateVariable count 1234  # one small packet: the field "count", 5 wide
+UpdateVariableAdv state RUNNING Green 1
+set StringName Welcome
+ChangeMode STRING
+UpdateVariable hall 3
+set AlarmName Fire
+AlarmAdd                   # alarms replace the string, newest first
+set AlarmName Gas
+AlarmAdd
+AlarmAcknowledge
+set AlarmName Fire
+AlarmAcknowledge           # the last one: the string comes back'
+echo "$board" | sed 's/^/    /'
+echo "\$ marquee -f - < script"
+echo "$board" | "$marquee" -f - 2>&1 || echo "(exit status $?)"
+echo
+sleep 0.3
+
 echo "== The packet dump ($work/dump.txt): one line per packet, control bytes in [hex]"
-sed 's/^/    /' "$work/dump.txt" | cut -c1-150
+# The memory layout is 750 bytes; long lines are cut.
+awk '{ if (length($0) > 320) print "    " substr($0, 1, 316) " ..."; else print "    " $0 }' \
+    "$work/dump.txt"
+[[ -s $work/errors.txt ]] && { echo "== Error log"; sed 's/^/    /' "$work/errors.txt"; }
 echo
 echo "== Bytes the TCP peer received: $(stat -c %s "$work/tcp.bin")"
 od -A d -t x1 "$work/tcp.bin" | head -3
 echo "    ..."
 echo "== Bytes on the serial line: $(stat -c %s "$work/serial.bin")"
 od -A d -t x1 "$work/serial.bin"
+echo "== Bytes the factory board's TCP peer received: $(stat -c %s "$work/board.bin")"

@@ -44,6 +44,26 @@ file that receives every packet sent over serial or TCP.
 
 Exit status: 0 when every call returned True and every set was accepted, 1 otherwise,
 2 for a line that cannot be understood (reported with its line number).
+
+Example session: show the template "Line Status" of the example file
+examples/factory.xml on a sign at 127.0.0.1:23001, write 1234 into its field "count",
+raise the alarm "Fire" (it replaces the template), then acknowledge it (the template
+comes back with its fields as they were):
+  marquee -f - <<'END'
+  set MarqueeConnectMode 1
+  set NetworkAddress 127.0.0.1
+  set NetworkPort 23001
+  set MarqueeLogFile /tmp/marquee-errors.txt
+  set MessageFile examples/factory.xml
+  Initialize
+  set TemplateName "Line Status"
+  ChangeMode TEMPLATE
+  UpdateVariable count 1234
+  UpdateVariableAdv state RUNNING Green 1
+  set AlarmName Fire
+  AlarmAdd
+  AlarmAcknowledge
+  END
 )";
 
 struct Source {
