@@ -8,44 +8,48 @@ namespace {
 
 using test::braced;
 using test::packet;
+using test::Packets;
 
 class Variables : public test::SimulatedSignTest {
   protected:
     void SetUp() override {
         SimulatedSignTest::SetUp();
         useFile(
-            "<MARQUEE>"
-            "<TEMPLATE>T<LINE><TEXT><VARIABLE max_len=\"5\">temp</VARIABLE></TEXT>"
-            "<TEXT><VARIABLE max_len=\"3\">Other</VARIABLE></TEXT>"
-            "<TEXT><VARIABLE max_len=\"2\">TEMP</VARIABLE></TEXT></LINE></TEMPLATE>"
+            "<MARQUEE><TEMPLATE>T<LINE><TEXT><VARIABLE max_len=\"5\">temp</VARIABLE>"
+            "<VARIABLE max_len=\"3\">Other</VARIABLE><VARIABLE max_len=\"2\">TEMP</VARIABLE>"
+            "</TEXT></LINE></TEMPLATE>"
             "<TEMPLATE type=\"multipage\">M<PAGE holdtime=\"1\"><LINE><TEXT>"
             "<VARIABLE max_len=\"5\">temp</VARIABLE></TEXT></LINE></PAGE></TEMPLATE>"
-            "<STRING>S<TEXT><VARIABLE>temp</VARIABLE></TEXT></STRING>"
-            "</MARQUEE>");
+            "<STRING>S<TEXT><VARIABLE>temp</VARIABLE></TEXT></STRING></MARQUEE>");
         m.setTemplateName("T");
         m.setStringName("S");
     }
 };
 
 TEST_F(Variables, UpdatesAreFittedToTheFieldAndReachEveryFieldOfTheName) {
+    // Before any table exists nothing is written.
+    Marquee fresh;
+    EXPECT_FALSE(fresh.UpdateVariable("temp", "1"));
+    EXPECT_FALSE(contextOf(fresh).blankVariables());
+
     ASSERT_TRUE(m.ChangeMode("TEMPLATE"));
     take();
-
     ASSERT_TRUE(m.UpdateVariable("Temp", "AB"));
-    EXPECT_EQ(take(), (std::vector<QByteArray>{packet("G AB   "), packet("G\"AB")}));
     ASSERT_TRUE(m.UpdateVariable("temp", "ABCDEFG"));
-    EXPECT_EQ(take(), (std::vector<QByteArray>{packet("G ABCDE"), packet("G\"AB")}));
-    EXPECT_EQ(context().variables.at(0).value, "ABCDE");
-
-    // One byte per character: Latin-1 as it is, anything else as "?", each counted once
-    // against the field's width.
+    // One byte per character: Latin-1 as it is, anything else "?", each counted once.
     ASSERT_TRUE(m.UpdateVariable("OTHER", QString::fromUtf8("\u00b0\u20ac")));
     ASSERT_TRUE(m.UpdateVariable("OTHER", QString::fromUtf8("\U0001F600\U0001F600\U0001F600x")));
-    EXPECT_EQ(take(), (std::vector<QByteArray>{packet("G!" + braced("{B0}? ")), packet("G!???")}));
+    EXPECT_EQ(take(), (Packets{packet("G AB   "), packet("G\"AB"), packet("G ABCDE"),
+                               packet("G\"AB"), packet("G!" + braced("{B0}? ")), packet("G!???")}));
+    EXPECT_EQ(context().variables.at(0).value, "ABCDE");
 
-    // An unknown name sends nothing and is no logged failure.
+    // An unknown name sends nothing and is no logged failure; a string's field (width 0)
+    // takes the value whole.
     EXPECT_FALSE(m.UpdateVariable("nobody", "1"));
-    EXPECT_TRUE(take().empty());
+    ASSERT_TRUE(m.ChangeMode("STRING"));
+    take();
+    ASSERT_TRUE(m.UpdateVariable("temp", "ABCDEFG"));
+    EXPECT_EQ(take(), Packets{packet("G ABCDEFG")});
     EXPECT_TRUE(log().isEmpty());
 }
 
@@ -56,43 +60,21 @@ TEST_F(Variables, AdvancedUpdatesAddColourAndFlashWithSpeedFourOnlyOnASinglePage
     ASSERT_TRUE(m.UpdateVariableAdv("other", "1", "", 0));
     ASSERT_TRUE(m.UpdateVariableAdv("other", "1", "Green", 5));
     ASSERT_TRUE(m.UpdateVariableAdv("other", "1", "purple", 6));
-    EXPECT_EQ(take(), (std::vector<QByteArray>{
-                          packet("G!" + braced("{1C}1{18}{07}11  {07}0")),
-                          packet("G!1  "),
-                          packet("G!" + braced("{1C}2{18}{07}11  {07}0")),
-                          packet("G!" + braced("{1C}C1  ")),
-                      }));
+    EXPECT_EQ(take(), (Packets{packet("G!" + braced("{1C}1{18}{07}11  {07}0")), packet("G!1  "),
+                               packet("G!" + braced("{1C}2{18}{07}11  {07}0")),
+                               packet("G!" + braced("{1C}C1  "))}));
     EXPECT_EQ(context().variables.at(1).value, "1  ");
 
-    ASSERT_TRUE(m.ChangeMode("TEMPLATE"));
     m.setTemplateName("M");
     ASSERT_TRUE(m.ChangeMode("TEMPLATE"));
     take();
     ASSERT_TRUE(m.UpdateVariableAdv("temp", "x", "red", 1));
-    EXPECT_EQ(take(), std::vector<QByteArray>{packet("G " + braced("{1C}1{07}1x    {07}0"))});
-
+    EXPECT_EQ(take(), Packets{packet("G " + braced("{1C}1{07}1x    {07}0"))});
     ASSERT_TRUE(m.ChangeMode("STRING"));
     take();
     ASSERT_TRUE(m.UpdateVariableAdv("temp", "xyz", "", 2));
-    EXPECT_EQ(take(), std::vector<QByteArray>{packet("G " + braced("{07}1xyz{07}0"))});
+    EXPECT_EQ(take(), Packets{packet("G " + braced("{07}1xyz{07}0"))});
     EXPECT_TRUE(log().isEmpty());
-}
-
-TEST_F(Variables, NothingIsWrittenBeforeTheTableExists) {
-    Marquee fresh;
-    fresh.setMarqueeConnectMode(2);
-    EXPECT_FALSE(fresh.UpdateVariable("temp", "1"));
-    EXPECT_FALSE(fresh.UpdateVariableAdv("temp", "1", "red", 1));
-    EXPECT_FALSE(contextOf(fresh).blankVariables());
-    EXPECT_EQ(sim.count(), 0u);
-
-    // Once created, an empty table blanks nothing and succeeds; a field of width 0 is
-    // blanked with nothing.
-    ASSERT_TRUE(fresh.Clear());
-    EXPECT_TRUE(contextOf(fresh).blankVariables());
-    ASSERT_TRUE(contextOf(fresh).variables.add("s", 0));
-    EXPECT_TRUE(contextOf(fresh).blankVariables());
-    EXPECT_EQ(take(1), (std::vector<QByteArray>{packet("AA "), packet("G ")}));
 }
 
 }  // namespace

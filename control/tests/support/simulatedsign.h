@@ -1,7 +1,6 @@
 #pragma once
 // A fixture for the display tests: an initialized control in simulate mode whose packets
-// reach a recording hand-over receiver one by one, and message files written into the
-// test's private folder.
+// reach a recording hand-over receiver one by one, and message files in a private folder.
 
 #include <gtest/gtest.h>
 
@@ -19,23 +18,25 @@
 namespace ztk::test {
 
 // Bytes written readably: "{1C}2HI{0D}" is 0x1C, "2", "H", "I", 0x0D.
-inline QByteArray braced(const char* text) {
+inline QByteArray braced(const QByteArray& text) {
     QByteArray out;
-    for (const char* p = text; *p != '\0'; ++p) {
-        if (*p == '{' && p[1] != '\0' && p[2] != '\0' && p[3] == '}') {
-            out += QByteArray::fromHex(QByteArray(p + 1, 2));
-            p += 3;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == '{' && i + 3 < text.size() && text[i + 3] == '}') {
+            out += QByteArray::fromHex(text.mid(i + 1, 2));
+            i += 3;
         } else {
-            out += *p;
+            out += text[i];
         }
     }
     return out;
 }
 
 // The packet that writes text file "A" with `body` (written as for braced()).
-inline QByteArray textPacket(const char* body) {
+inline QByteArray textPacket(const QByteArray& body) {
     return packet("AA" + braced(body));
 }
+
+using Packets = std::vector<QByteArray>;
 
 class SimulatedSignTest : public ControlTest {
   protected:
@@ -59,22 +60,17 @@ class SimulatedSignTest : public ControlTest {
 
     // Writes `xml` to `name` in the private folder and makes it the control's MessageFile.
     QString useFile(const QByteArray& xml, const QString& name = QStringLiteral("items.xml")) {
-        const QString file = path(name);
-        QFile out(file);
+        QFile out(path(name));
         EXPECT_TRUE(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
         out.write(xml);
-        out.close();
-        m.setMessageFile(file);
-        return file;
+        m.setMessageFile(out.fileName());
+        return out.fileName();
     }
 
-    // The packets received so far, without the zero byte of the hand-over; the list is
-    // emptied. Packets still in flight are waited for briefly.
-    std::vector<QByteArray> take(std::size_t atLeast = 0) {
-        if (atLeast > 0) {
-            EXPECT_TRUE(sim.waitForRecords(atLeast, 5000));
-        }
-        std::vector<QByteArray> packets;
+    // The packets received so far (sends are synchronous), without the hand-over's zero
+    // byte; the record is emptied.
+    Packets take() {
+        Packets packets;
         for (const auto& record : sim.records())
             packets.push_back(record.bytes.chopped(1));
         sim.clear();
