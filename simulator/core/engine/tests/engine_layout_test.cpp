@@ -22,6 +22,10 @@ TEST(EngineLayout, WordWrapAndCutting) {
     EXPECT_EQ(pageText(sign.page()), "AAAA|BBBB|CCCCCC");
     Sign exact(test::model(36, 24), "AAAAAA BB");
     EXPECT_EQ(pageText(exact.page()), "AAAAAA|BB");
+    // A glyph wider than the whole line is shown cut rather than never moved past.
+    Sign tiny(test::model(4, 7), "AB");
+    EXPECT_EQ(pageText(tiny.page()), "A");
+    EXPECT_EQ(pageText(tiny.page()), "B");
 
     // With FeatureMask 0x0800 a line overflowing without a word break makes the page rotate,
     // uncut; with a word break it still wraps.
