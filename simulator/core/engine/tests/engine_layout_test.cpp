@@ -68,7 +68,7 @@ TEST(EngineLayout, CentringAndLineHeights) {
     fixedWidth.page();
     EXPECT_NE(fixedWidth.engine.surface().screen().led(0, 4), kLedOff);
 
-    Sign fixedLines(test::model(40, 16, 3, 0x3FF, 0x3FFF, 0x07), "\0321A\rB");
+    Sign fixedLines(test::model(40, 16, 3, 0x3FF, 0, 0x07), "\0321A\rB");
     EXPECT_EQ(pageText(fixedLines.page()), "A|B");
     // Font 1 is 5 rows high, on the last of the 7 text rows: rows 2-6 and 10-14.
     const ScreenBitmap& f = fixedLines.engine.surface().screen();

@@ -23,8 +23,9 @@ std::vector<std::uint8_t> packet(std::string_view command);
 // (6 columns with spacing in fonts 1-8) and the space 2 wide (a blank of 3 columns).
 std::span<const std::uint8_t> blockLookup(int number);
 
+// No mode bit by default: automode pages hold, so each page shows whole on its first step.
 DisplayModel model(int columns, int rows, int colors = 3, std::uint32_t featureMask = 0x3FF,
-                   std::uint32_t modeMask = 0x3FFF, std::uint32_t fontMask = 0x77);
+                   std::uint32_t modeMask = 0, std::uint32_t fontMask = 0x77);
 
 // Fixed seed, a fixed clock (Saturday 5 January 2002, 13:05), every frame presented.
 EngineOptions options(CharsetLookup charsets = &blockLookup);

@@ -49,7 +49,7 @@ TEST(EngineTiming, Automode) {
     for (int i = 0; i < 12; ++i) {
         none.engine.step();
         EXPECT_EQ(none.engine.currentModeCode(), kModeHold);
-        wipes.engine.step();
+        stepsOfPage(wipes.engine);
         codes.push_back(wipes.engine.currentModeCode());
     }
     EXPECT_EQ(codes, (std::vector<int>{10, 11, 14, 15, 14, 15, 13, 12, 13, 12, 10, 11}));

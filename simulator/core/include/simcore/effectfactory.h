@@ -7,8 +7,8 @@
 
 namespace ztk::sim {
 
-// A new Effect for mode code `modeCode` (1-25). Code 0 and every code outside 1-25 give a
-// HoldEffect, as does every mode that has no class of its own yet. Never null.
+// A new Effect for mode code `modeCode` (1-25), each mode its own class. Code 0 and every
+// code outside 1-25 give a HoldEffect. Never null. Defined by the effects library.
 std::unique_ptr<Effect> makeEffect(int modeCode);
 
 }  // namespace ztk::sim
