@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "effects_testsupport.h"
+
+namespace ztk::sim {
+namespace {
+
+using test::dump;
+using test::EffectSign;
+
+// Steps a page that has done `done` steps to its end, checking that it ends at the first step,
+// once `motion` steps are done, after which flashing LEDs are lit with more than one tick to
+// go.
+void finishAtFlash(EffectSign& sign, int done, int motion) {
+    const LedSurface& s = sign.engine().surface();
+    while (sign.engine().currentEffect()) {
+        if (done >= motion) {
+            EXPECT_FALSE(s.flashLit() && s.flashCountdown() > 1) << "went on after " << done;
+        }
+        sign.step();
+        ++done;
+    }
+    EXPECT_TRUE(s.flashLit() && s.flashCountdown() > 1);
+    EXPECT_GE(done, motion);
+    EXPECT_LE(done, motion + 2 * kFlashPhaseSteps);
+}
+
+// A rotating page enters at the right edge one column every 2 steps, however long it is (here
+// several hundred columns, drawn piece by piece), and ends when flashing LEDs have come on.
+TEST(EffectMotion, RotateEntersColumnByColumnAndEndsAtTheFlash) {
+    for (const int words : {2, 30}) {
+        std::string text = "\0330a\0341";
+        for (int w = 0; w < words; ++w)
+            text += "Rotate" + std::to_string(w) + " ";
+        EffectSign sign(test::model(40, 7), text);
+        sign.step();
+        const LedBitmap content = sign.page().content();
+        const int width = content.columns();
+        ASSERT_GT(width, words * 30);
+        int done = 1;
+        for (int k : {1, 20, 40, 41, width / 2, width}) {
+            sign.step(2 * k - 1 - done);
+            done = 2 * k - 1;
+            const int n = std::min(k, 40);
+            EXPECT_EQ(dump(sign.shown(), {40 - n, 0, n, 7}), dump(content, {k - n, 0, n, 7}))
+                << "after " << k << " columns";
+        }
+        finishAtFlash(sign, done, 2 * width);
+    }
+}
+
+// Scroll pushes the display up one row every 12 steps; a line fully in holds for the page's
+// duration (one step here), the next line follows, then the text leaves at the top the same
+// way and the page ends when flashing LEDs have come on.
+TEST(EffectMotion, ScrollPushesOneRowEvery12Steps) {
+    EffectSign sign(test::model(40, 16), "\0330m\011\0341AB\r\0342CD");
+    sign.step();
+    const LedBitmap page = sign.page().page();
+    ASSERT_EQ(sign.page().lines().size(), 2u);
+    ASSERT_EQ(sign.page().lines()[0].lineHeight(), 8);
+    for (int s = 1; s <= 96; ++s) {
+        const int in = (s - 1) / 12 + 1;  // rows pushed in after s steps
+        EXPECT_EQ(dump(sign.shown(), {0, 16 - in, 40, in}), dump(page, {0, 0, 40, in}))
+            << "after " << s << " steps";
+        EXPECT_EQ(dump(sign.shown(), {0, 0, 40, 16 - in}), dump(LedBitmap(40, 16 - in)));
+        sign.step();
+    }
+    // Step 97 held the first line; the second has come in 12 x 8 steps later.
+    sign.step(96);
+    EXPECT_EQ(dump(sign.shown()), dump(page));
+    sign.step();  // its hold; then 15 of the 16 rows leave
+    sign.step(12 * 14 + 1);
+    EXPECT_EQ(dump(sign.shown(), {0, 0, 40, 1}), dump(page, {0, 15, 40, 1}));
+    EXPECT_EQ(dump(sign.shown(), {0, 1, 40, 15}), dump(LedBitmap(40, 15)));
+    finishAtFlash(sign, 194 + 12 * 14 + 1, 194 + 12 * 16);
+    EXPECT_EQ(dump(sign.shown()), dump(LedBitmap(40, 16)));
+}
+
+}  // namespace
+}  // namespace ztk::sim
