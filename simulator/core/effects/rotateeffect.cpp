@@ -18,7 +18,7 @@ int RotateEffect::step(LedSurface& surface) {
     } else {
         surface.flashTick();
     }
-    if (s % 2 == 0 && s / 2 < columns_) {
+    if (s % 2 == 0 && s / 2 < columns_ && !a.empty()) {
         const ContentStrip::Column c = strip_->column(s / 2);
         surface.shift(a, ShiftDirection::Left, 1);
         surface.copyBlock(*c.bitmap, {c.x, 0, 1, a.height}, a.right() - 1, a.y);

@@ -22,6 +22,7 @@ void ScrollEffect::startLine(std::size_t index) {
 
 void ScrollEffect::push(LedSurface& surface, const LedBitmap& from, int row) {
     const LedRect& a = area();
+    if (a.empty()) return;
     surface.shift(a, ShiftDirection::Up, 1);
     surface.copyBlock(from, {0, row, a.width, 1}, a.x, a.bottom() - 1);
 }
