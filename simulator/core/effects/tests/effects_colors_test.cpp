@@ -27,17 +27,15 @@ TEST(EffectColors, CycleColorsFramesAndLength) {
     sign.step();
     const LedBitmap page = sign.page().page();
     EXPECT_EQ(sign.page().duration(), 200);
-    int done = 1;
     for (int f : {0, 1, 40, 49}) {
-        sign.step(4 * f + 1 - done);
-        done = 4 * f + 1;
+        sign.stepTo(4 * f + 1);
         LedBitmap expected = page;
         for (int y = 0; y < 16 && y < 50 - f - 1; ++y)
             for (int x = 0; x < 40; ++x)
                 if (lit(page.at(x, y))) expected.set(x, y, kCycle[(f + y) % 8]);
         EXPECT_EQ(dump(sign.shown()), dump(expected)) << "frame " << f;
     }
-    EXPECT_EQ(sign.finishPage(), 200 - done);
+    EXPECT_EQ(sign.finishPage(), 200 - sign.steps());
 
     EffectSign slow(test::model(40, 16), "\0330nC\025HELLO");
     slow.step();

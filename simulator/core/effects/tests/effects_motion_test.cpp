@@ -11,21 +11,20 @@ namespace {
 using test::dump;
 using test::EffectSign;
 
-// Steps a page that has done `done` steps to its end, checking that it ends at the first step,
-// once `motion` steps are done, after which flashing LEDs are lit with more than one tick to
-// go.
-void finishAtFlash(EffectSign& sign, int done, int motion) {
+// Steps the page of a sign that showed it from its first step to its end, checking that it
+// ends at the first step, once `motion` steps are done, after which flashing LEDs are lit
+// with more than one tick to go.
+void finishAtFlash(EffectSign& sign, int motion) {
     const LedSurface& s = sign.engine().surface();
     while (sign.engine().currentEffect()) {
-        if (done >= motion) {
-            EXPECT_FALSE(s.flashLit() && s.flashCountdown() > 1) << "went on after " << done;
+        if (sign.steps() >= motion) {
+            EXPECT_FALSE(s.flashLit() && s.flashCountdown() > 1);
         }
         sign.step();
-        ++done;
     }
     EXPECT_TRUE(s.flashLit() && s.flashCountdown() > 1);
-    EXPECT_GE(done, motion);
-    EXPECT_LE(done, motion + 2 * kFlashPhaseSteps);
+    EXPECT_GE(sign.steps(), motion);
+    EXPECT_LE(sign.steps(), motion + 2 * kFlashPhaseSteps);
 }
 
 // A rotating page enters at the right edge one column every 2 steps, however long it is (here
@@ -40,15 +39,13 @@ TEST(EffectMotion, RotateEntersColumnByColumnAndEndsAtTheFlash) {
         const LedBitmap content = sign.page().content();
         const int width = content.columns();
         ASSERT_GT(width, words * 30);
-        int done = 1;
         for (int k : {1, 20, 40, 41, width / 2, width}) {
-            sign.step(2 * k - 1 - done);
-            done = 2 * k - 1;
+            sign.stepTo(2 * k - 1);
             const int n = std::min(k, 40);
             EXPECT_EQ(dump(sign.shown(), {40 - n, 0, n, 7}), dump(content, {k - n, 0, n, 7}))
                 << "after " << k << " columns";
         }
-        finishAtFlash(sign, done, 2 * width);
+        finishAtFlash(sign, 2 * width);
     }
 }
 
@@ -68,14 +65,14 @@ TEST(EffectMotion, ScrollPushesOneRowEvery12Steps) {
         EXPECT_EQ(dump(sign.shown(), {0, 0, 40, 16 - in}), dump(LedBitmap(40, 16 - in)));
         sign.step();
     }
-    // Step 97 held the first line; the second has come in 12 x 8 steps later.
-    sign.step(96);
+    // Step 97 held the first line; the second is in 12 x 8 steps later and holds on step 194;
+    // then the 16 rows leave, one every 12 steps.
+    sign.stepTo(193);
     EXPECT_EQ(dump(sign.shown()), dump(page));
-    sign.step();  // its hold; then 15 of the 16 rows leave
-    sign.step(12 * 14 + 1);
+    sign.stepTo(194 + 12 * 14 + 1);
     EXPECT_EQ(dump(sign.shown(), {0, 0, 40, 1}), dump(page, {0, 15, 40, 1}));
     EXPECT_EQ(dump(sign.shown(), {0, 1, 40, 15}), dump(LedBitmap(40, 15)));
-    finishAtFlash(sign, 194 + 12 * 14 + 1, 194 + 12 * 16);
+    finishAtFlash(sign, 194 + 12 * 16);
     EXPECT_EQ(dump(sign.shown()), dump(LedBitmap(40, 16)));
 }
 

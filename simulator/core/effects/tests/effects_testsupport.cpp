@@ -30,14 +30,14 @@ EffectSign::EffectSign(const DisplayModel& m, const std::string& text) : interpr
 }
 
 void EffectSign::step(int n) {
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < n; ++i, ++steps_)
         engine_->step();
 }
 
 int EffectSign::finishPage() {
     int steps = 0;
     do {
-        engine_->step();
+        step();
         ++steps;
     } while (engine_->currentEffect() && steps < 10'000'000);
     return steps;
@@ -51,10 +51,6 @@ std::string dump(const LedBitmap& leds, const LedRect& r) {
         out += '\n';
     }
     return out;
-}
-
-std::string dump(const LedBitmap& leds) {
-    return dump(leds, leds.bounds());
 }
 
 }  // namespace ztk::sim::test

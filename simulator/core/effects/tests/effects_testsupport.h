@@ -32,6 +32,10 @@ class EffectSign {
     EffectSign(const DisplayModel& m, const std::string& text);
 
     void step(int n = 1);
+    // Steps until `total` steps have been taken since the sign started.
+    void stepTo(int total) { step(total - steps_); }
+    // Steps taken since the sign started.
+    int steps() const { return steps_; }
     // Steps until the page showing ends; returns the steps taken.
     int finishPage();
     // The LEDs the screen shows now.
@@ -48,12 +52,14 @@ class EffectSign {
     NullSink sink_;
     std::unique_ptr<PageCopy> page_;
     std::unique_ptr<DisplayEngine> engine_;
+    int steps_ = 0;
 };
 
-// Region `r` of `leds` as text, one character per LED as `orvexsim-render --leds` writes it,
-// rows separated by line feeds.
+// Region `r` of `leds` (all of it by default) as text, one character per LED as
+// `orvexsim-render --leds` writes it, rows separated by line feeds.
 std::string dump(const LedBitmap& leds, const LedRect& r);
-// The whole of `leds` as text.
-std::string dump(const LedBitmap& leds);
+inline std::string dump(const LedBitmap& leds) {
+    return dump(leds, leds.bounds());
+}
 
 }  // namespace ztk::sim::test

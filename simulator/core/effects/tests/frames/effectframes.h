@@ -24,6 +24,9 @@ inline const std::vector<EffectFrame>& effectFrames() {
         {"snow", 300, "\0330n2\0341WELCOME\r\0342PLATFORM 2"},
         {"starburst", 40, "\0330n7\0341WELCOME\r\0342PLATFORM 2"},
         {"cycle_colors", 61, "\0330nC\0341WELCOME\r\0342PLATFORM 2"},
+        {"twinkle", 9, "\0330n0\0341WELCOME\r\0342PLATFORM 2"},
+        // Sparkle after 3 of its 8 phases over an amber page.
+        {"sparkle", 22, "\0330b\011\0343AMBER AMBER AMBER\0330n1\0341WELCOME\r\0342PLATFORM 2"},
     };
     return frames;
 }
