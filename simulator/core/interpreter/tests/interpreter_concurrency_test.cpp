@@ -12,7 +12,7 @@ namespace {
 // version of the file, never a mix or a freed one.
 TEST(InterpreterConcurrency, StringFilesReadWhileAnotherThreadReplacesThem) {
     PacketInterpreter interpreter;
-    interpreter.interpretStringPacket(test::packet("G 00000"));
+    interpreter.interpretStringPacket(interpreter_test::packet("G 00000"));
     std::atomic<bool> done{false};
     std::atomic<int> copies{0};
     std::thread reader([&] {
@@ -31,8 +31,8 @@ TEST(InterpreterConcurrency, StringFilesReadWhileAnotherThreadReplacesThem) {
     });
     for (int i = 0; i < 2000; ++i) {
         const char digit = static_cast<char>('0' + i % 10);
-        interpreter.interpretStringPacket(test::packet("G " + std::string(1 + i % 40, digit)));
-        if (i % 100 == 0) interpreter.interpretStringPacket(test::packet("AAx"));
+        interpreter.interpretStringPacket(interpreter_test::packet("G " + std::string(1 + i % 40, digit)));
+        if (i % 100 == 0) interpreter.interpretStringPacket(interpreter_test::packet("AAx"));
     }
     while (copies.load() < 10)
         std::this_thread::yield();

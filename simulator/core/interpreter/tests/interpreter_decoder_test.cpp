@@ -6,7 +6,7 @@
 namespace ztk::sim {
 namespace {
 
-using test::bytes;
+using interpreter_test::bytes;
 
 std::vector<std::uint8_t> decodeAll(std::string_view raw) {
     const auto input = bytes(raw);

@@ -5,9 +5,9 @@
 namespace ztk::sim {
 namespace {
 
-using test::bytes;
-using test::dump;
-using test::packet;
+using interpreter_test::bytes;
+using interpreter_test::dump;
+using interpreter_test::packet;
 
 // A stored picture as text: '.' for an LED that is off, else the index's last digit, and
 // '|' for each row marker.
@@ -50,7 +50,7 @@ TEST(InterpreterPictures, FlashingPicturesAndNamedPictures) {
     EXPECT_FALSE(interpreter.picture('F'));  // gone with the new message
 
     // Without the picture features the calls are consumed and show nothing.
-    PacketInterpreter plain(test::modelWith(24, 3, 0x3FC));
+    PacketInterpreter plain(interpreter_test::modelWith(24, 3, 0x3FC));
     plain.newMessage(packet("AA{14}Fa{1F}Cpicture_1000Ab"));
     EXPECT_EQ(dump(*plain.textFile('A')), "a b ET");
 }

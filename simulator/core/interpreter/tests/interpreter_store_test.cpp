@@ -5,10 +5,10 @@
 namespace ztk::sim {
 namespace {
 
-using test::bytes;
-using test::dump;
-using test::modelWith;
-using test::packet;
+using interpreter_test::bytes;
+using interpreter_test::dump;
+using interpreter_test::modelWith;
+using interpreter_test::packet;
 
 TEST(InterpreterStores, TextFilesAreReplacedAndDroppedByANewMessage) {
     PacketInterpreter interpreter;

@@ -10,7 +10,7 @@
 #include "simcore/interpreter.h"
 #include "simcore/messagestream.h"
 
-namespace ztk::sim::test {
+namespace ztk::sim::interpreter_test {
 
 // The bytes of `text`, where "{1B}" stands for the byte 0x1B.
 inline std::vector<std::uint8_t> bytes(std::string_view text) {
@@ -119,4 +119,4 @@ inline DisplayModel modelWith(int rows, int colors = 3, std::uint32_t featureMas
     return m;
 }
 
-}  // namespace ztk::sim::test
+}  // namespace ztk::sim::interpreter_test

@@ -5,27 +5,27 @@
 namespace ztk::sim {
 namespace {
 
-using test::compileA;
-using test::modelWith;
+using interpreter_test::compileA;
+using interpreter_test::modelWith;
 
 TEST(InterpreterText, EscapedPacketsCompileLikeRawOnes) {
     EXPECT_EQ(compileA("{1B}\"b{1C}2HI"), "M201 C12 H I ET");
     // The same text bracket-escaped, and hex-escaped (where "]" is a plain character).
     PacketInterpreter bracket;
-    bracket.newMessage(test::bytes("]!]!]!]!]!]!Z00]\"AA];\"b]<2HI]$"));
-    EXPECT_EQ(test::dump(*bracket.textFile('A')), "M201 C12 H I ET");
+    bracket.newMessage(interpreter_test::bytes("]!]!]!]!]!]!Z00]\"AA];\"b]<2HI]$"));
+    EXPECT_EQ(interpreter_test::dump(*bracket.textFile('A')), "M201 C12 H I ET");
     PacketInterpreter hex;
-    hex.newMessage(test::bytes("_01_01_01Z00_02AA_1B\"b_1c2HI]_04"));
-    EXPECT_EQ(test::dump(*hex.textFile('A')), "M201 C12 H I ] ET");
+    hex.newMessage(interpreter_test::bytes("_01_01_01Z00_02AA_1B\"b_1c2HI]_04"));
+    EXPECT_EQ(interpreter_test::dump(*hex.textFile('A')), "M201 C12 H I ] ET");
 }
 
 TEST(InterpreterText, CodesCutShortByTheEndOfThePacketJustEndTheText) {
     for (std::string cut : {"{1B}", "{1B}\"", "{1B}n", "{1C}", "{1A}", "{0F}", "{0F}T0", "{08}",
                             "{08}{08}", "{10}", "{14}", "{1D}0", "{1F}Cname", "{07}"}) {
         PacketInterpreter interpreter;
-        interpreter.newMessage(test::bytes("{02}AAX" + cut));
+        interpreter.newMessage(interpreter_test::bytes("{02}AAX" + cut));
         ASSERT_TRUE(interpreter.textFile('A'));
-        EXPECT_EQ(test::dump(*interpreter.textFile('A')), "X ET") << cut;
+        EXPECT_EQ(interpreter_test::dump(*interpreter.textFile('A')), "X ET") << cut;
     }
 }
 
