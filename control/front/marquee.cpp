@@ -5,10 +5,34 @@
 #include "front/propertyrules.h"
 
 namespace ztk {
+namespace {
+
+// Runs one public call on `context`. The waits inside a call run host events, and a host
+// event handler may destroy the Marquee meanwhile: the context then stays alive until the
+// outermost call returns, and only then ends the control.
+template <typename Call>
+bool enter(MarqueeContext* context, Call&& call) {
+    ++context->state.callDepth;
+    const bool result = call(*context);
+    if (--context->state.callDepth == 0 && context->state.orphaned) {
+        context->terminate();
+        delete context;
+    }
+    return result;
+}
+
+}  // namespace
 
 Marquee::Marquee() : context_(std::make_unique<MarqueeContext>()) {}
 
 Marquee::~Marquee() {
+    if (context_->state.callDepth > 0) {
+        // Destroyed from a host event handler during one of its own waits: the call in
+        // progress still uses the context and ends it when it returns.
+        context_->state.orphaned = true;
+        static_cast<void>(context_.release());
+        return;
+    }
     context_->terminate();
 }
 
@@ -17,50 +41,59 @@ MarqueeContext& contextOf(Marquee& marquee) {
 }
 
 bool Marquee::AlarmAdd() {
-    return context_->alarmAdd();
+    return enter(context_.get(), [](MarqueeContext& c) { return c.alarmAdd(); });
 }
 bool Marquee::AlarmAcknowledge() {
-    return context_->alarmAcknowledge();
+    return enter(context_.get(), [](MarqueeContext& c) { return c.alarmAcknowledge(); });
 }
 bool Marquee::AlarmAcknowledgeAll() {
-    return context_->alarmAcknowledgeAll();
+    return enter(context_.get(), [](MarqueeContext& c) { return c.alarmAcknowledgeAll(); });
 }
 bool Marquee::ChangeMode(const QString& p_tNewMode) {
-    return context_->changeMode(p_tNewMode);
+    return enter(context_.get(), [&](MarqueeContext& c) { return c.changeMode(p_tNewMode); });
 }
 bool Marquee::Clear() {
-    return context_->clear();
+    return enter(context_.get(), [](MarqueeContext& c) { return c.clear(); });
 }
 
 bool Marquee::Initialize(std::int16_t p_iStringSizeInBytes) {
-    return context_->initialize(p_iStringSizeInBytes, false, false);
+    return enter(context_.get(), [&](MarqueeContext& c) {
+        return c.initialize(p_iStringSizeInBytes, false, false);
+    });
 }
 
 bool Marquee::QuickDisplay(const QString& p_tText, const QString& p_tColor, const QString& p_tFont,
                            const QString& p_tMode, const QString& p_tSpecial,
                            const QString& p_tPosition) {
-    return context_->quickDisplay(p_tText, p_tColor, p_tFont, p_tMode, p_tSpecial, p_tPosition);
+    return enter(context_.get(), [&](MarqueeContext& c) {
+        return c.quickDisplay(p_tText, p_tColor, p_tFont, p_tMode, p_tSpecial, p_tPosition);
+    });
 }
 
 bool Marquee::Reset() {
-    return context_->reset();
+    return enter(context_.get(), [](MarqueeContext& c) { return c.reset(); });
 }
 
 bool Marquee::UpdateVariable(const QString& p_tName, const QString& p_tValue) {
-    return context_->updateVariable(p_tName, p_tValue);
+    return enter(context_.get(),
+                 [&](MarqueeContext& c) { return c.updateVariable(p_tName, p_tValue); });
 }
 
 bool Marquee::UpdateVariableAdv(const QString& p_tName, const QString& p_tValue,
                                 const QString& p_tColor, std::int16_t p_iFlash) {
-    return context_->updateVariableAdv(p_tName, p_tValue, p_tColor, p_iFlash);
+    return enter(context_.get(), [&](MarqueeContext& c) {
+        return c.updateVariableAdv(p_tName, p_tValue, p_tColor, p_iFlash);
+    });
 }
 
 bool Marquee::InitializeAdv(std::int16_t p_iStringSizeInBytes, bool p_fOpenCloseIPPort) {
-    return context_->initialize(p_iStringSizeInBytes, true, p_fOpenCloseIPPort);
+    return enter(context_.get(), [&](MarqueeContext& c) {
+        return c.initialize(p_iStringSizeInBytes, true, p_fOpenCloseIPPort);
+    });
 }
 
 bool Marquee::ResetCommunication() {
-    return context_->resetCommunication();
+    return enter(context_.get(), [](MarqueeContext& c) { return c.resetCommunication(); });
 }
 QString Marquee::GetSocketState() const {
     return context_->socketState();

@@ -37,6 +37,8 @@ struct ControlState {
     bool inInitialize = false;  // re-entrancy guards
     bool inInitializeAdv = false;
     bool inResetCommunication = false;
+    int callDepth = 0;      // public calls in progress (nested ones run from host events)
+    bool orphaned = false;  // the Marquee went away while a call was in progress
 };
 
 // What an alarm saves of the display it replaced, to put it back when acknowledged.
@@ -160,6 +162,9 @@ bool MarqueeContext::runRoutine(const QString& routine, Body&& body) noexcept {
                                          QStringLiteral("Out of memory.")));
     } catch (const std::exception& error) {
         logFailure(routine, ControlError(QString::fromLocal8Bit(error.what())));
+    } catch (...) {
+        // Whatever a host event handler let escape into one of the waits.
+        logFailure(routine, ControlError(QStringLiteral("Unexpected failure.")));
     }
     return false;
 }

@@ -1,5 +1,7 @@
 #include "front/tcptransport.h"
 
+#include <QDeadlineTimer>
+
 #include "front/controlerror.h"
 #include "front/marqueeproperties.h"
 #include "front/socketstate.h"
@@ -37,6 +39,9 @@ constexpr int kInitializePollMs = 50;
 constexpr int kResetPollMs = 50;
 constexpr int kSettleMs = 500;
 constexpr int kAfterCloseMs = 50;
+constexpr int kHandOverPollMs = 10;
+// At the end of the control's life: short, as the host is waiting for it to go.
+constexpr int kCloseFlushLimitMs = 5000;
 
 }  // namespace
 
@@ -90,9 +95,32 @@ void TcpTransport::sendPerPacket(const QByteArray& packet) {
     }
     write(packet);
     platform::processPendingEvents();
+    // Closing drops what the socket has not yet handed to the operating system: a packet
+    // larger than the network takes at once must not be cut short and still count as sent.
+    const qint64 unsent = waitUntilHandedOver();
     close();
+    if (unsent > 0) {
+        throw ControlError(QStringLiteral("%1 of %2 bytes could not be sent before the "
+                                          "connection was closed.")
+                               .arg(unsent)
+                               .arg(packet.size()));
+    }
     platform::processPendingEvents();
     platform::waitProcessingEvents(kAfterCloseMs);
+}
+
+qint64 TcpTransport::waitUntilHandedOver() {
+    qint64 dropped = 0;
+    platform::waitUntil(
+        [&] {
+            const qint64 pending = socket_.bytesToWrite();
+            if (pending > 0 && socket_.state() != QAbstractSocket::ConnectedState) {
+                dropped = pending;
+            }
+            return pending == 0 || dropped > 0;
+        },
+        kHandOverPollMs, handOverLimitMs_);
+    return dropped > 0 ? dropped : socket_.bytesToWrite();
 }
 
 void TcpTransport::connectForInitialize() {
@@ -115,7 +143,15 @@ void TcpTransport::reset() {
 }
 
 void TcpTransport::closeIfConnected() {
-    if (isConnected()) close();
+    if (!isConnected()) return;
+    // The control is going away: give the bytes of the last packets a bounded time to leave
+    // before closing drops them, blocking, as no host event may run into it any more.
+    const QDeadlineTimer deadline(qMin(handOverLimitMs_, kCloseFlushLimitMs));
+    while (
+        socket_.bytesToWrite() > 0 && !deadline.hasExpired() &&
+        socket_.waitForBytesWritten(static_cast<int>(qMax<qint64>(deadline.remainingTime(), 1)))) {
+    }
+    close();
 }
 
 void TcpTransport::openConnection() {

@@ -34,12 +34,18 @@ class TcpTransport : public Transport {
 
     // Test hook: the poll of the per-packet connect wait (10 s by default).
     void setPerPacketPollMs(int milliseconds) { perPacketPollMs_ = milliseconds; }
+    // Test hook: how long the bytes of a packet may take to reach the operating system
+    // before its connection is closed (30 s by default).
+    void setHandOverLimitMs(int milliseconds) { handOverLimitMs_ = milliseconds; }
 
   private:
     void openConnection();
     void close();
     void sendPerPacket(const QByteArray& packet);
     void write(const QByteArray& packet);
+    // Runs the event loop until the socket holds no unsent bytes, the connection is gone or
+    // the hand-over limit has passed; the bytes that did not leave.
+    qint64 waitUntilHandedOver();
     void onError(QAbstractSocket::SocketError error);
 
     TransportHost& host_;
@@ -48,6 +54,7 @@ class TcpTransport : public Transport {
     bool socketEventSeen_ = false;
     bool openClosePerSend_ = false;
     int perPacketPollMs_ = 10000;
+    int handOverLimitMs_ = 30000;
 };
 
 }  // namespace ztk

@@ -4,8 +4,13 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <ctime>
+#include <memory>
 
 #include "ZTKMarqueeControl/marquee.h"
 #include "front/marqueecontext.h"
@@ -15,6 +20,33 @@
 
 namespace ztk {
 namespace {
+
+// A peer that accepts connections in the kernel but never reads: what is sent to it stops
+// once the buffers on the way are full.
+class StalledPeer {
+  public:
+    StalledPeer() {
+        fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        const int small = 4096;
+        ::setsockopt(fd_, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
+        for (int port = 31000; port < 32000 && port_ == 0; ++port) {
+            sockaddr_in address{};
+            address.sin_family = AF_INET;
+            address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+            address.sin_port = htons(static_cast<std::uint16_t>(port));
+            if (::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+                ::listen(fd_, 4) == 0) {
+                port_ = static_cast<qint16>(port);
+            }
+        }
+    }
+    ~StalledPeer() { ::close(fd_); }
+    qint16 port() const { return port_; }
+
+  private:
+    int fd_ = -1;
+    qint16 port_ = 0;
+};
 
 class TcpMode : public test::ControlTest {
   protected:
@@ -123,6 +155,48 @@ TEST_F(TcpMode, PerPacketModeConnectsAndClosesAroundEachPacket) {
     EXPECT_EQ(peer.bytes(), all);
     EXPECT_EQ(peer.bytesOf(3), test::packet("E,"));
     EXPECT_EQ(m.GetSocketState(), "Closed [0]");
+    EXPECT_TRUE(log().isEmpty());
+}
+
+TEST_F(TcpMode, PerPacketSendsHandTheWholePacketOverOrFailBeforeClosing) {
+    ScopedPauseOverride noPause(0);
+    // Far more than the operating system takes at once: the rest waits in the socket.
+    const QString text(8'000'000, u'x');
+    Marquee m;
+    point(m, peer);
+    contextOf(m).tcp.setPerPacketPollMs(20);
+    ASSERT_TRUE(m.InitializeAdv(0, true));
+    ASSERT_TRUE(m.QuickDisplay(text));
+    ASSERT_TRUE(peer.waitForClosed(4, 20000));
+    EXPECT_EQ(peer.bytesOf(3).size(), text.size() + 20);
+
+    // A peer that takes nothing: the packet cannot leave, which is a failure, not a success.
+    StalledPeer stalled;
+    ASSERT_GT(stalled.port(), 0);
+    Marquee blocked;
+    point(blocked, peer);
+    blocked.setNetworkPort(stalled.port());
+    contextOf(blocked).tcp.setPerPacketPollMs(20);
+    contextOf(blocked).tcp.setHandOverLimitMs(300);
+    ASSERT_TRUE(blocked.InitializeAdv(0, true));
+    EXPECT_FALSE(blocked.QuickDisplay(text));
+    EXPECT_TRUE(log().last().contains(QRegularExpression(
+        R"(ZTKMarqueeControl\[SendToMarquee\]; \d+ of 8000020 bytes could not be sent before )"
+        R"(the connection was closed\.)")))
+        << log().last().toStdString();
+    EXPECT_EQ(blocked.GetSocketState(), "Closed [0]");
+}
+
+TEST_F(TcpMode, DestroyedByAHostEventDuringItsPauseTheCallEndsThenTheControl) {
+    ScopedPauseOverride shortPause(300);
+    auto m = std::make_unique<Marquee>();
+    point(*m, peer);
+    QTimer::singleShot(100, [&] { m.reset(); });
+    EXPECT_TRUE(m->Initialize());
+    EXPECT_FALSE(m);
+    // The connection that the call still used is closed once the call has returned.
+    ASSERT_TRUE(peer.waitForClosed(1));
+    EXPECT_EQ(peer.bytes(), test::initializePackets());
     EXPECT_TRUE(log().isEmpty());
 }
 
