@@ -2,6 +2,11 @@
 
 #include <QDeadlineTimer>
 
+#include <sys/ioctl.h>
+
+#include <chrono>
+#include <thread>
+
 #include "front/controlerror.h"
 #include "front/marqueeproperties.h"
 #include "front/propertyrules.h"
@@ -11,6 +16,8 @@ namespace ztk {
 namespace {
 
 const QString kSerialSource = QStringLiteral("mscSerialPort");
+// How often the operating system's output queue is looked at while it empties.
+constexpr int kQueuePollMs = 5;
 
 [[noreturn]] void refuseSettings(const QString& text) {
     throw ControlError(kInvalidValue, kSerialSource,
@@ -112,24 +119,44 @@ void SerialTransport::applySettings(const SerialSettings& settings) {
     }
 }
 
+qint64 SerialTransport::queuedInSystem() const {
+    if (queueProbe_) return queueProbe_();
+    const int fd = static_cast<int>(port_.handle());
+    int queued = 0;
+    if (::ioctl(fd, TIOCOUTQ, &queued) != 0) return 0;  // a line that cannot tell
+    if (queued > 0) return queued;
+    // The UART's own transmit buffer is not in that count; drivers that can tell say
+    // whether the transmitter is empty.
+    unsigned int lineStatus = 0;
+    if (::ioctl(fd, TIOCSERGETLSR, &lineStatus) == 0 && (lineStatus & TIOCSER_TEMT) == 0) return 1;
+    return 0;
+}
+
 void SerialTransport::drain(int timeoutMs) {
     // Blocks without running the event loop, like the wait for the line to empty always did,
     // but never longer than the line needs plus a margin: a stuck port is a failure, not a
     // hang of the host.
     const QDeadlineTimer deadline(timeoutMs);
+    auto timedOut = [&](qint64 pending) {
+        return ControlError(QStringLiteral("The serial port %1 did not send %2 bytes within "
+                                           "%3 ms.")
+                                .arg(deviceName_)
+                                .arg(pending)
+                                .arg(timeoutMs));
+    };
     while (port_.bytesToWrite() > 0) {
-        if (deadline.hasExpired()) {
-            throw ControlError(QStringLiteral("The serial port %1 did not send %2 bytes within "
-                                              "%3 ms.")
-                                   .arg(deviceName_)
-                                   .arg(port_.bytesToWrite())
-                                   .arg(timeoutMs));
-        }
+        if (deadline.hasExpired()) throw timedOut(port_.bytesToWrite());
         if (!port_.waitForBytesWritten(
                 static_cast<int>(qMax<qint64>(deadline.remainingTime(), 1))) &&
             port_.error() != QSerialPort::NoError && port_.error() != QSerialPort::TimeoutError) {
             fail();
         }
+    }
+    // Written is not yet sent: the operating system still queues the bytes for the line, and
+    // closing the port puts its earlier settings back at once, which would garble them.
+    for (qint64 pending = queuedInSystem(); pending > 0; pending = queuedInSystem()) {
+        if (deadline.hasExpired()) throw timedOut(pending);
+        std::this_thread::sleep_for(std::chrono::milliseconds(kQueuePollMs));
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 #include "front/transport.h"
 
@@ -47,11 +48,17 @@ class SerialTransport : public Transport {
 
     // Test hook: the longest wait for the bytes to leave, instead of the line's own time.
     void setDrainLimitMs(int milliseconds) { drainLimitMs_ = milliseconds; }
+    // Test hook: reports the bytes the operating system still queues for the line, in place
+    // of asking the device (a pseudo-terminal always answers 0).
+    void setQueueProbe(std::function<qint64()> probe) { queueProbe_ = std::move(probe); }
 
   private:
     [[noreturn]] void fail();
     void applySettings(const SerialSettings& settings);
+    // Waits until the bytes have left Qt's buffer and the operating system's queue.
     void drain(int timeoutMs);
+    // Bytes the operating system still holds for the line (1 for a busy transmitter).
+    qint64 queuedInSystem() const;
 
     TransportHost& host_;
     QSerialPort port_;
@@ -59,6 +66,7 @@ class SerialTransport : public Transport {
     QString deviceName_;
     QString settingsText_;
     int drainLimitMs_ = -1;
+    std::function<qint64()> queueProbe_;
 };
 
 }  // namespace ztk

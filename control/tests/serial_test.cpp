@@ -155,6 +155,25 @@ TEST_F(SerialMode, ALineThatNeverDrainsFailsInsteadOfHangingAndResetCommunicatio
     contextOf(m).serial.setDrainLimitMs(-1);
     ASSERT_TRUE(m.Reset());
     EXPECT_TRUE(pty.read().endsWith(test::packet("E,")));
+
+    // Bytes that the operating system still queues for the line count as not sent: the
+    // port is closed (and its earlier settings put back) only once they have left.
+    int polls = 0;
+    bool openWhileQueued = true;
+    contextOf(m).serial.setQueueProbe([&]() -> qint64 {
+        openWhileQueued = openWhileQueued && contextOf(m).serial.isOpen();
+        return 3 - qMin(polls++, 3);
+    });
+    ASSERT_TRUE(m.Reset());
+    EXPECT_EQ(polls, 4);
+    EXPECT_TRUE(openWhileQueued);
+    EXPECT_FALSE(contextOf(m).serial.isOpen());
+    pty.read(200);
+    contextOf(m).serial.setDrainLimitMs(300);
+    contextOf(m).serial.setQueueProbe([] { return qint64(5); });
+    EXPECT_FALSE(m.Reset());
+    EXPECT_TRUE(log().last().contains("did not send 5 bytes within 300 ms."))
+        << log().last().toStdString();
 }
 
 }  // namespace
