@@ -12,8 +12,10 @@
 namespace {
 
 const char* const kHelp = R"(Usage: marquee [-e LINE]... [-f FILE]...
+       marquee -h | --help
 Drives one LED sign through the ZTK Marquee control. Calls come one per line from -e
-arguments and -f files ("-" reads standard input), run in the order given.
+arguments and -f files ("-" reads standard input), run in the order given; both may be
+given any number of times.
 
 Calls:
   set PROPERTY VALUE   set a property; a refusal prints "error NUMBER SOURCE: TEXT" on
@@ -22,7 +24,9 @@ Calls:
   wait MS              keep the event loop running for MS milliseconds
   METHOD [ARG]...      call a public method of the control and print its result on its own
                        line: True, False, or the socket state text of GetSocketState.
-                       Optional arguments left out are 0, False or empty.
+                       Optional arguments left out are 0, False or empty. Numbers are
+                       decimal 16-bit integers; OPENCLOSEPERPACKET is True or False
+                       (also 1, -1 or 0).
 
 Methods: AlarmAdd, AlarmAcknowledge, AlarmAcknowledgeAll, ChangeMode MODE, Clear,
   Initialize [STRINGSIZE], QuickDisplay TEXT [COLOR FONT MODE SPECIAL POSITION], Reset,
@@ -32,7 +36,10 @@ Properties: MessageFile, TemplateName, StringName, AlarmName, MarqueeConnectMode
   (0 serial, 1 TCP/IP, 2 simulate), MarqueeDisplayMode, MarqueeType, MarqueeAddress,
   MarqueeLogFile, SerialComPort, SerialBaudRate, SerialParity, SerialDataBits,
   SerialStopBits, NetworkAddress, NetworkPort
-Names of calls and properties may be written in any letter case.
+Names of calls and properties, and set, get and wait, may be written in any letter case.
+A refused set with no source of the control's own names "marquee" as its source; a value
+that is no number of the property's type is refused as "error 13 marquee: Type mismatch",
+one out of its type's range as "error 6 marquee: Overflow".
 
 Words are split as a POSIX shell splits them: blanks separate words, '...' and "..." quote,
 a backslash keeps the next character; \xNN (two hex digits) is the character with that
@@ -42,8 +49,9 @@ Serial port n is the device named by the setting SerialPorts/COMn in
 ~/.config/ZTKMarqueeControl.conf (default /dev/ttyS<n-1>); DumpOutput/File there names a
 file that receives every packet sent over serial or TCP.
 
-Exit status: 0 when every call returned True and every set was accepted, 1 otherwise,
-2 for a line that cannot be understood (reported with its line number).
+Exit status: 0 when every call returned True (GetSocketState, get and wait always count
+as done) and every set was accepted, 1 otherwise, 2 for a line that cannot be understood:
+it is reported on standard error with its source and line number, and no later line runs.
 
 Example session: show the template "Line Status" of the example file
 examples/factory.xml on a sign at 127.0.0.1:23001, write 1234 into its field "count",

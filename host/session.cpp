@@ -61,6 +61,11 @@ struct Method {
     std::function<QString(Marquee&, const Arguments&)> call;
 };
 
+// The session's own words are taken in any letter case, as the names of calls are.
+bool isVerb(const QString& word, const char* verb) {
+    return word.compare(QLatin1String(verb), Qt::CaseInsensitive) == 0;
+}
+
 QString boolText(bool value) {
     return value ? QStringLiteral("True") : QStringLiteral("False");
 }
@@ -132,21 +137,21 @@ LineOutcome Session::runLine(const QString& line, const QString& where) {
 
 LineOutcome Session::run(const QStringList& words, QString& problem) {
     const QString& verb = words[0];
-    if (verb == u"set") {
+    if (isVerb(verb, "set")) {
         if (words.size() != 3) {
             problem = QStringLiteral("set takes a property name and one value");
             return LineOutcome::Unparsable;
         }
         return setProperty(words[1], words[2], problem);
     }
-    if (verb == u"get") {
+    if (isVerb(verb, "get")) {
         if (words.size() != 2) {
             problem = QStringLiteral("get takes one property name");
             return LineOutcome::Unparsable;
         }
         return getProperty(words[1], problem);
     }
-    if (verb == u"wait") {
+    if (isVerb(verb, "wait")) {
         bool ok = false;
         const int ms = words.value(1).toInt(&ok);
         if (words.size() != 2 || !ok || ms < 0) {

@@ -6,6 +6,7 @@
 #include <QProcess>
 
 #include "platform/eventwait.h"
+#include "propertyaccess.h"
 #include "support/controltesting.h"
 #include "support/ptypair.h"
 #include "support/tcprecorder.h"
@@ -59,8 +60,8 @@ TEST_F(MarqueeProgram, ScriptFromStdinDrivesAPseudoTerminal) {
     const QByteArray script =
         "# a serial session\n"
         "set SerialComPort 3\r\n"
-        "set MarqueeAddress 1f\n"
-        "get MarqueeAddress\n"
+        "Set MarqueeAddress 1f\n"
+        "GET MarqueeAddress\n"
         "set MarqueeAddress G1\n"
         "set SerialParity none\n"
         "set SerialComPort 300\n"
@@ -108,7 +109,16 @@ TEST_F(MarqueeProgram, UnparsableLinesStopWithTheirLineNumber) {
     }
     r = run({"--help"});
     EXPECT_EQ(r.status, 0);
-    EXPECT_TRUE(r.out.contains("set PROPERTY VALUE"));
+    for (const QString& word :
+         host::propertyNames() +
+             QStringList{"set PROPERTY VALUE", "get PROPERTY", "wait MS", "AlarmAdd,",
+                         "AlarmAcknowledge,", "AlarmAcknowledgeAll,", "ChangeMode MODE", "Clear,",
+                         "Initialize [", "QuickDisplay TEXT [", "Reset,",
+                         "UpdateVariable NAME VALUE,", "UpdateVariableAdv NAME VALUE [",
+                         "InitializeAdv [", "ResetCommunication,", "GetSocketState", "\\xNN",
+                         "Exit status: 0", "error NUMBER SOURCE: TEXT"}) {
+        EXPECT_TRUE(r.out.contains(word)) << word.toStdString();
+    }
     EXPECT_TRUE(run({"-x"}).status == 2);
     EXPECT_TRUE(run({"-f", path("missing.txt")}).status == 2);
 }
