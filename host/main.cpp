@@ -4,9 +4,12 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
+#include "linereader.h"
 #include "session.h"
 
 namespace {
@@ -107,32 +110,40 @@ int main(int argc, char** argv) {
         ztk::host::Session session(out, err);
         int expression = 0;
         for (const Source& source : sources) {
-            QStringList lines;
-            QString name;
             if (!source.isFile) {
-                lines << source.value;
-                name = QStringLiteral("-e #%1").arg(++expression);
-            } else {
-                QFile file;
-                const bool opened = source.value == u"-" ? file.open(stdin, QIODevice::ReadOnly)
-                                                         : (file.setFileName(source.value),
-                                                            file.open(QIODevice::ReadOnly));
-                if (!opened) {
-                    err << "marquee: cannot read " << source.value << ": " << file.errorString()
-                        << Qt::endl;
+                const QString where = QStringLiteral("-e #%1: line 1").arg(++expression);
+                QString line = source.value;
+                if (line.endsWith(u'\r')) line.chop(1);
+                if (session.runLine(line, where) == ztk::host::LineOutcome::Unparsable) {
                     return 2;
                 }
-                lines = QString::fromUtf8(file.readAll()).split(u'\n');
-                if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
-                name = source.value == u"-" ? QStringLiteral("<stdin>") : source.value;
+                continue;
             }
-            for (qsizetype n = 0; n < lines.size(); ++n) {
-                QString line = lines[n];
-                if (line.endsWith(u'\r')) line.chop(1);
-                const QString where = source.isFile
-                                          ? QStringLiteral("%1: line %2").arg(name).arg(n + 1)
-                                          : QStringLiteral("%1: line 1").arg(name);
-                if (session.runLine(line, where) == ztk::host::LineOutcome::Unparsable) return 2;
+            const bool isStdin = source.value == u"-";
+            std::FILE* file =
+                isStdin ? stdin : std::fopen(QFile::encodeName(source.value).constData(), "r");
+            if (file == nullptr) {
+                err << "marquee: cannot read " << source.value << ": "
+                    << QString::fromLocal8Bit(std::strerror(errno)) << Qt::endl;
+                return 2;
+            }
+            const QString name = isStdin ? QStringLiteral("<stdin>") : source.value;
+            ztk::host::LineReader reader(file);
+            int number = 0;
+            bool stopped = false;
+            while (const auto line = reader.next()) {
+                const QString where = QStringLiteral("%1: line %2").arg(name).arg(++number);
+                if (session.runLine(*line, where) == ztk::host::LineOutcome::Unparsable) {
+                    stopped = true;
+                    break;
+                }
+            }
+            if (!isStdin) std::fclose(file);
+            if (stopped) return 2;
+            if (!reader.error().isEmpty()) {
+                err << "marquee: cannot read " << name << " after line " << number << ": "
+                    << reader.error() << Qt::endl;
+                return 2;
             }
         }
         status = session.anyFailure() ? 1 : 0;

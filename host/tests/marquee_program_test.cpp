@@ -121,6 +121,21 @@ TEST_F(MarqueeProgram, UnparsableLinesStopWithTheirLineNumber) {
     }
     EXPECT_TRUE(run({"-x"}).status == 2);
     EXPECT_TRUE(run({"-f", path("missing.txt")}).status == 2);
+    r = run({"-f", path(".")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_TRUE(r.err.contains("Is a directory")) << r.err.toStdString();
+
+    // A line without end (a device that never stops, say) is refused at a bound; the lines
+    // before it have run.
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("get NetworkPort\n");
+    file.write(QByteArray(16 * 1024 * 1024 + 1, 'x'));
+    file.close();
+    r = run({"-f", path("calls.txt")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "3001\n");
+    EXPECT_TRUE(r.err.contains("after line 1: line longer than 16777216 bytes"))
+        << r.err.toStdString();
 }
 
 }  // namespace
