@@ -3,36 +3,14 @@
 
 #include "ZTKMarqueeControl/marquee.h"
 #include "front/marqueecontext.h"
-#include "handoverrecorder.h"
 #include "protocol/multipageflag.h"
-#include "support/controltesting.h"
+#include "support/simulatedsign.h"
 
 namespace ztk {
 namespace {
 
-using platform::testing::HandoverRecorder;
-
-class ChangeModeTest : public test::ControlTest {
-  protected:
-    void SetUp() override {
-        ControlTest::SetUp();
-        qputenv("ORVEXSIM", "/bin/true");
-        ASSERT_TRUE(sim.isListening());
-        m.setMarqueeConnectMode(2);
-        m.setMarqueeLogFile(path("log.txt"));
-        ASSERT_TRUE(m.Initialize());
-        ASSERT_TRUE(sim.waitForRecords(1, 5000));
-        sim.clear();
-    }
-    void TearDown() override {
-        qunsetenv("ORVEXSIM");
-        ControlTest::TearDown();
-    }
-    QStringList log() const { return lines(path("log.txt")); }
-
-    HandoverRecorder sim{"simwin"};
-    Marquee m;
-};
+// An initialized control in simulate mode whose packets reach a recording receiver.
+using ChangeModeTest = test::SimulatedSignTest;
 
 TEST_F(ChangeModeTest, UnknownWordsAreLoggedExactlyAsPassed) {
     for (const QString word : {"3", " template", "Templates", ""}) {
