@@ -45,6 +45,8 @@ void prepareTestEnvironment() {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
-QString testRoot() { return QString::fromStdString(rootPath()); }
+QString testRoot() {
+    return QString::fromStdString(rootPath());
+}
 
 }  // namespace ztk::test

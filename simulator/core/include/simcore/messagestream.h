@@ -12,12 +12,12 @@
 namespace ztk::sim {
 
 enum class Op : std::uint16_t {
-    Char = 0,         // operand: character code (256+ after an extended escape)
-    Mode = 1,         // operand: position << 8 | mode code, | 0x80 for automode
-    Font = 2,         // operand: font id 1-12
-    Color = 3,        // operand: colour id
-    AttrOn = 4,       // operand: attribute bit
-    AttrOff = 5,      // operand: attribute bit
+    Char = 0,     // operand: character code (256+ after an extended escape)
+    Mode = 1,     // operand: position << 8 | mode code, | 0x80 for automode
+    Font = 2,     // operand: font id 1-12
+    Color = 3,    // operand: colour id
+    AttrOn = 4,   // operand: attribute bit
+    AttrOff = 5,  // operand: attribute bit
     NewLine = 6,
     NewPage = 7,
     StringFile = 16,  // operand: string-file label
@@ -46,14 +46,31 @@ inline constexpr std::uint16_t kPosBottom = 3;
 
 // Mode codes (low byte of a mode operand).
 enum ModeCode : std::uint16_t {
-    kModeHold = 1, kModeRotate = 2, kModeFlash = 3,
-    kModeRollUp = 4, kModeRollDown = 5, kModeRollLeft = 6, kModeRollRight = 7,
-    kModeRollIn = 8, kModeRollOut = 9,
-    kModeWipeUp = 10, kModeWipeDown = 11, kModeWipeLeft = 12, kModeWipeRight = 13,
-    kModeWipeIn = 14, kModeWipeOut = 15,
-    kModeScroll = 16, kModeTwinkle = 17, kModeSparkle = 18, kModeSnow = 19,
-    kModeInterlock = 20, kModeSwitch = 21, kModeSlide = 22, kModeSpray = 23,
-    kModeStarburst = 24, kModeCycleColors = 25,
+    kModeHold = 1,
+    kModeRotate = 2,
+    kModeFlash = 3,
+    kModeRollUp = 4,
+    kModeRollDown = 5,
+    kModeRollLeft = 6,
+    kModeRollRight = 7,
+    kModeRollIn = 8,
+    kModeRollOut = 9,
+    kModeWipeUp = 10,
+    kModeWipeDown = 11,
+    kModeWipeLeft = 12,
+    kModeWipeRight = 13,
+    kModeWipeIn = 14,
+    kModeWipeOut = 15,
+    kModeScroll = 16,
+    kModeTwinkle = 17,
+    kModeSparkle = 18,
+    kModeSnow = 19,
+    kModeInterlock = 20,
+    kModeSwitch = 21,
+    kModeSlide = 22,
+    kModeSpray = 23,
+    kModeStarburst = 24,
+    kModeCycleColors = 25,
 };
 inline constexpr std::uint16_t kModeAutomodeFlag = 0x80;
 
@@ -74,13 +91,15 @@ inline constexpr std::uint16_t kColorAuto = 0x8000;
 constexpr std::uint32_t makeEntry(Op op, std::uint16_t operand) {
     return (static_cast<std::uint32_t>(op) << 16) | operand;
 }
-constexpr Op opcodeOf(std::uint32_t entry) { return static_cast<Op>(entry >> 16); }
+constexpr Op opcodeOf(std::uint32_t entry) {
+    return static_cast<Op>(entry >> 16);
+}
 constexpr std::uint16_t operandOf(std::uint32_t entry) {
     return static_cast<std::uint16_t>(entry & 0xFFFF);
 }
 
 class MessageStream {
-public:
+  public:
     MessageStream() { entries_.reserve(256); }
 
     void append(Op op, std::uint16_t operand = 0) { entries_.push_back(makeEntry(op, operand)); }
@@ -96,7 +115,7 @@ public:
     void setSourceEscape(EscapeMode mode) { sourceEscape_ = mode; }
     EscapeMode sourceEscape() const { return sourceEscape_; }
 
-private:
+  private:
     std::vector<std::uint32_t> entries_;
     std::vector<std::uint8_t> source_;
     EscapeMode sourceEscape_ = EscapeMode::Raw;

@@ -18,7 +18,7 @@ struct DotsPicture {
 };
 
 class SignContent {
-public:
+  public:
     virtual ~SignContent() = default;
 
     // The compiled stream of the text file to show; a built-in blank stream (a hold mode

@@ -31,7 +31,8 @@ TEST(InterpreterConcurrency, StringFilesReadWhileAnotherThreadReplacesThem) {
     });
     for (int i = 0; i < 2000; ++i) {
         const char digit = static_cast<char>('0' + i % 10);
-        interpreter.interpretStringPacket(interpreter_test::packet("G " + std::string(1 + i % 40, digit)));
+        interpreter.interpretStringPacket(
+            interpreter_test::packet("G " + std::string(1 + i % 40, digit)));
         if (i % 100 == 0) interpreter.interpretStringPacket(interpreter_test::packet("AAx"));
     }
     while (copies.load() < 10)

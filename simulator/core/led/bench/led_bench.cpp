@@ -17,7 +17,8 @@ using ztk::sim::ScreenBitmap;
 LedBitmap pattern(int columns, int rows) {
     LedBitmap b(columns, rows);
     for (int y = 0; y < rows; ++y)
-        for (int x = 0; x < columns; ++x) b.set(x, y, static_cast<std::uint8_t>(10 + (x + y) % 9));
+        for (int x = 0; x < columns; ++x)
+            b.set(x, y, static_cast<std::uint8_t>(10 + (x + y) % 9));
     return b;
 }
 
@@ -33,7 +34,9 @@ void copyFrame(benchmark::State& state, int columns, int rows, int zoom) {
                             screen.height());
 }
 
-void BM_StampFrame_640x480_Zoom3(benchmark::State& state) { copyFrame(state, 640, 480, 3); }
+void BM_StampFrame_640x480_Zoom3(benchmark::State& state) {
+    copyFrame(state, 640, 480, 3);
+}
 BENCHMARK(BM_StampFrame_640x480_Zoom3)->Unit(benchmark::kMicrosecond);
 
 // The floor for the frame above: writing the same bytes with memset.
@@ -50,10 +53,14 @@ void BM_Memset_640x480_Zoom3(benchmark::State& state) {
 }
 BENCHMARK(BM_Memset_640x480_Zoom3)->Unit(benchmark::kMicrosecond);
 
-void BM_CopyBlock_120x24_Zoom5(benchmark::State& state) { copyFrame(state, 120, 24, 5); }
+void BM_CopyBlock_120x24_Zoom5(benchmark::State& state) {
+    copyFrame(state, 120, 24, 5);
+}
 BENCHMARK(BM_CopyBlock_120x24_Zoom5)->Unit(benchmark::kMicrosecond);
 
-void BM_CopyBlock_160x32_Zoom5(benchmark::State& state) { copyFrame(state, 160, 32, 5); }
+void BM_CopyBlock_160x32_Zoom5(benchmark::State& state) {
+    copyFrame(state, 160, 32, 5);
+}
 BENCHMARK(BM_CopyBlock_160x32_Zoom5)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
