@@ -1,0 +1,74 @@
+#include "screenimage.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cstring>
+
+namespace ztk::simapp {
+
+ScreenImage::ScreenImage(RepaintRequest requestRepaint)
+    : requestRepaint_(std::move(requestRepaint)) {}
+
+void ScreenImage::present(const sim::ScreenView& screen, const sim::PixelRect& area) {
+    bool ask = false;
+    {
+        std::lock_guard lock(mutex_);
+        QRect changed = QRect(area.x, area.y, area.width, area.height) &
+                        QRect(0, 0, screen.width, screen.height);
+        if (image_.width() != screen.width || image_.height() != screen.height) {
+            image_ = QImage(screen.width, screen.height, QImage::Format_Indexed8);
+            image_.fill(0);
+            changed = image_.rect();
+            table_ = {};
+            image_.setColorTable(QList<QRgb>(table_.begin(), table_.end()));
+        }
+        if (screen.colorTable != nullptr && *screen.colorTable != table_) {
+            table_ = *screen.colorTable;
+            image_.setColorTable(QList<QRgb>(table_.begin(), table_.end()));
+            changed = image_.rect();
+        }
+        for (int y = area.y; y < area.y + area.height && y < screen.height; ++y) {
+            if (y < 0 || area.width <= 0) continue;
+            const int x = std::max(area.x, 0);
+            const int width = std::min(area.x + area.width, screen.width) - x;
+            if (width <= 0) continue;
+            std::memcpy(image_.scanLine(y) + x, screen.scanLine(y) + x, width);
+        }
+        if (changed.isEmpty()) return;
+        dirty_ |= changed;
+        if (!repaintAsked_) {
+            repaintAsked_ = true;
+            ask = true;
+        }
+    }
+    if (ask && requestRepaint_) requestRepaint_();
+}
+
+QRect ScreenImage::takeDirty() {
+    std::lock_guard lock(mutex_);
+    const QRect dirty = dirty_;
+    dirty_ = QRect();
+    repaintAsked_ = false;
+    return dirty;
+}
+
+void ScreenImage::draw(QPainter& painter, const QRect& area) const {
+    std::lock_guard lock(mutex_);
+    if (image_.isNull()) return;
+    const QRect part = area & image_.rect();
+    if (!part.isEmpty()) painter.drawImage(part.topLeft(), image_, part);
+}
+
+QImage ScreenImage::snapshot() const {
+    std::lock_guard lock(mutex_);
+    return image_.copy();
+}
+
+std::uint8_t ScreenImage::pixelIndex(int x, int y) const {
+    std::lock_guard lock(mutex_);
+    if (!image_.valid(x, y)) return 0;
+    return image_.constScanLine(y)[x];
+}
+
+}  // namespace ztk::simapp

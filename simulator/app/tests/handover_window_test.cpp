@@ -1,0 +1,136 @@
+// The whole program in this process: start-up under a class, records handed over by a real
+// hand-over client (as the control sends them) showing on the window, reconfiguration,
+// closing, and a second start of the real program under the same class.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QProcess>
+
+#include "platform/eventwait.h"
+#include "protocolsignwindow.h"
+#include "simapp_testsupport.h"
+#include "simcore/interpreter.h"
+#include "simulatorapp.h"
+
+namespace ztk::simapp {
+namespace {
+
+using testing::packet;
+
+// Text file "A": middle line, hold, red "HI", then green "OK".
+const QByteArray kHello = packet(
+    "AA\x1b b\x1c"
+    "1HI \x1c"
+    "2OK");
+// Text file "A": the same line with string file " " in the middle.
+const QByteArray kTemplate = packet(
+    "AA\x1b b\x1c"
+    "1<\x10 >");
+const QByteArray kStringOn = packet("G 42");
+
+class HandoverWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        QApplication::setQuitOnLastWindowClosed(false);
+        app_ = std::make_unique<SimulatorApp>(folder_.settingsPath(), prompter_);
+    }
+    bool start(QStringList arguments = {}) {
+        arguments << "-class" << className_;
+        return app_->start(arguments) == SimulatorApp::StartResult::Running;
+    }
+    ProtocolSignWindow& window() { return *app_->window(); }
+    std::optional<std::int64_t> send(std::uint64_t kind, const QByteArray& data) {
+        // As the control sends it: the packet and one zero byte.
+        return testing::sendCopyData(className_, kind, data + '\0');
+    }
+    bool showsRendered(const std::vector<QByteArray>& packets) {
+        const sim::LedBitmap expected = testing::ledsRendered(window().model(), packets, 10);
+        const bool shown = testing::waitForLeds(window().screenImage(), window().model(),
+                                                window().zoom(), expected);
+        if (!shown) {
+            ADD_FAILURE() << "expected\n"
+                          << testing::ledText(expected) << "shown\n"
+                          << testing::ledText(testing::ledsShown(
+                                 window().screenImage(), window().model().columns,
+                                 window().model().rows, window().zoom()));
+        }
+        return shown;
+    }
+
+    testing::SettingsFolder folder_;
+    testing::RecordingPrompter prompter_;
+    QString className_ = testing::uniqueClassName();
+    std::unique_ptr<SimulatorApp> app_;
+};
+
+TEST_F(HandoverWindowTest, PacketsHandedOverShowOnTheSign) {
+    ASSERT_TRUE(start({"-title", "Hall", "-x", "48", "-y", "8", "-nolink"}));
+    EXPECT_EQ(window().windowTitle(), "Hall");
+    EXPECT_EQ(window().size(), QSize(48 * 6, 8 * 6));
+    EXPECT_TRUE(window().isVisible());
+
+    EXPECT_EQ(send(sim::kKindNewMessage, kHello), 1);
+    EXPECT_TRUE(showsRendered({kHello}));
+
+    // A template that calls a string file, then the string file on its own while the engine
+    // runs: the next page shows its text.
+    EXPECT_EQ(send(sim::kKindNewMessage, kTemplate), 1);
+    EXPECT_EQ(send(sim::kKindStringFile, kStringOn), 1);
+    EXPECT_EQ(send(sim::kKindNewMessage, kTemplate), 1);
+    EXPECT_TRUE(showsRendered({kStringOn, kTemplate}));
+
+    EXPECT_EQ(send(12345, "?"), 0);  // a kind nobody sends is not handled
+}
+
+TEST_F(HandoverWindowTest, AModelLineReconfiguresAndRecompilesWhatIsStored) {
+    ASSERT_TRUE(start({"-x", "48", "-y", "8"}));
+    EXPECT_EQ(send(sim::kKindNewMessage, kHello), 1);
+    ASSERT_TRUE(showsRendered({kHello}));
+
+    // A single-colour sign: both words now compile to red.
+    EXPECT_EQ(send(sim::kKindModelLine, "Mono,40,8,1,3FFF,3FF,77"), 1);
+    EXPECT_EQ(window().windowTitle(), "Mono");
+    EXPECT_EQ(window().zoom(), 5);  // kept
+    EXPECT_EQ(window().size(), QSize(240, 68));
+    EXPECT_EQ(window().model().colors, 1);
+    EXPECT_TRUE(window().engineRunning());
+    EXPECT_TRUE(showsRendered({kHello}));
+
+    // A line that is no model, or a sign too large to show, changes nothing.
+    EXPECT_EQ(send(sim::kKindModelLine, "Broken,abc"), 0);
+    EXPECT_EQ(send(sim::kKindModelLine, "Huge,100000,8,1,3FFF,3FF,77"), 0);
+    EXPECT_EQ(window().windowTitle(), "Mono");
+    EXPECT_TRUE(window().engineRunning());
+}
+
+TEST_F(HandoverWindowTest, ACloseRecordClosesTheWindowAndKeepsItsPlace) {
+    ASSERT_TRUE(start());
+    window().move(70, 80);
+    ASSERT_TRUE(testing::sendClose(className_));
+    ASSERT_TRUE(platform::waitUntil([&] { return !window().isVisible(); }, 10, 5000));
+    EXPECT_FALSE(window().engineRunning());
+    const SimSettings stored(folder_.settingsPath());
+    EXPECT_EQ(stored.integer(key::kLeft, -1), 70);
+    EXPECT_EQ(stored.integer(key::kTop, -1), 80);
+    EXPECT_EQ(stored.integer(key::kZoom, -1), 5);
+}
+
+TEST_F(HandoverWindowTest, ASecondStartUnderTheClassBringsTheFirstForwardAndFails) {
+    ASSERT_TRUE(start());
+    window().showMinimized();
+    ASSERT_TRUE(window().isMinimized());
+
+    // The real program, as the control would start it again.
+    QProcess second;
+    second.setProcessChannelMode(QProcess::ForwardedChannels);
+    second.start(ORVEXSIM_PROGRAM, {"-class", className_});
+    ASSERT_TRUE(second.waitForStarted(5000));
+    ASSERT_TRUE(
+        platform::waitUntil([&] { return second.state() == QProcess::NotRunning; }, 10, 20000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_FALSE(window().isMinimized());
+}
+
+}  // namespace
+}  // namespace ztk::simapp

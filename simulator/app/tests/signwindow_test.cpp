@@ -1,0 +1,144 @@
+// The sign window on its own: size and zoom, placement, the context menu and its commands,
+// and the link in the link bar.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+
+#include "hyperlinklabel.h"
+#include "linkbar.h"
+#include "protocolsignwindow.h"
+#include "simapp_testsupport.h"
+#include "simsettings.h"
+
+namespace ztk::simapp {
+namespace {
+
+class SignWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override { QApplication::setQuitOnLastWindowClosed(false); }
+    std::unique_ptr<ProtocolSignWindow> makeWindow(int linkBar = 20) {
+        return std::make_unique<ProtocolSignWindow>(settings_, prompter_, "sign-window-test",
+                                                    linkBar);
+    }
+    QSize screen() const { return QGuiApplication::primaryScreen()->availableGeometry().size(); }
+
+    testing::SettingsFolder folder_;
+    SimSettings settings_{folder_.settingsPath()};
+    testing::RecordingPrompter prompter_;
+};
+
+TEST_F(SignWindowTest, TheDefaultSignIsSixPixelsAnLedAboveTheLinkBar) {
+    auto window = makeWindow();
+    window->setSignGeometry({}, 5);
+    EXPECT_EQ(window->windowTitle(), "Orvex 5210C");
+    EXPECT_EQ(window->size(), QSize(720, 164));
+    EXPECT_EQ(window->ledArea(), QRect(0, 0, 720, 144));
+    ASSERT_NE(window->linkBar(), nullptr);
+    EXPECT_EQ(window->linkBar()->geometry(), QRect(0, 144, 720, 20));
+    EXPECT_EQ(window->linkBar()->link().text(), "Copyright (C) 2026 ZTK Systems");
+    EXPECT_EQ(window->linkBar()->link().toolTip(), "https://ztk-marquee.example.org");
+    EXPECT_TRUE(window->engineRunning());
+    EXPECT_EQ(settings_.integer(key::kZoom, -1), 5);
+
+    auto bare = makeWindow(0);
+    bare->setSignGeometry({}, 5);
+    EXPECT_EQ(bare->size(), QSize(720, 144));
+    EXPECT_EQ(bare->linkBar(), nullptr);
+}
+
+TEST_F(SignWindowTest, TheContextMenuOffersTheCommandsWithTheirStates) {
+    auto window = makeWindow();
+    window->setSignGeometry({}, 0);
+    QStringList texts;
+    for (QAction* action : window->contextMenu().actions())
+        texts << (action->isSeparator() ? QString("-") : action->text());
+    EXPECT_EQ(texts, QStringList({"Change &Display...\tCtrl+D", "-", "Make &Larger\tCtrl+PgUp",
+                                  "Make &Smaller\tCtrl+PgDn", "-", "24-Hour &Clock", "Stay on &Top",
+                                  "-", "&About OrvexSim..."}));
+    const QList<QAction*> actions = window->contextMenu().actions();
+    EXPECT_EQ(actions[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
+    EXPECT_EQ(actions[2]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    EXPECT_EQ(actions[3]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+
+    // At zoom 0 the sign cannot get smaller.
+    EXPECT_FALSE(actions[3]->isEnabled());
+    EXPECT_TRUE(actions[2]->isEnabled());
+    window->makeSmaller();
+    EXPECT_EQ(window->zoom(), 0);
+    window->makeLarger();
+    EXPECT_EQ(window->zoom(), 1);
+    EXPECT_EQ(window->size(), QSize(240, 68));
+    EXPECT_TRUE(window->contextMenu().actions()[3]->isEnabled());
+
+    // A sign wider than the screen starts at the largest zoom that fits and cannot grow.
+    sim::DisplayModel wide;
+    wide.columns = screen().width() / 2 + 1;
+    window->setSignGeometry(wide, 5);
+    EXPECT_EQ(window->zoom(), 0);
+    EXPECT_TRUE(window->zoomCapped());
+    EXPECT_FALSE(window->contextMenu().actions()[2]->isEnabled());
+    window->makeLarger();
+    EXPECT_EQ(window->zoom(), 0);
+
+    window->toggleHour24();
+    window->toggleStayOnTop();
+    EXPECT_TRUE(actions[5]->isChecked());
+    EXPECT_TRUE(actions[6]->isChecked());
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(settings_.integer(key::kHour24, 0), 1);
+    EXPECT_EQ(settings_.integer(key::kTopmost, 0), 1);
+    window->toggleStayOnTop();
+    EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(settings_.integer(key::kTopmost, 1), 0);
+}
+
+TEST_F(SignWindowTest, AStoredPositionOffTheScreenCentresTheWindow) {
+    settings_.setInteger(key::kLeft, 5000);
+    settings_.setInteger(key::kTop, 10);
+    auto window = makeWindow();
+    window->setSignGeometry({}, 5);
+    window->placeAndShow();
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(window->pos(), room.center() - QPoint(360, 82));
+
+    settings_.setInteger(key::kLeft, 30);
+    settings_.setInteger(key::kTop, 40);
+    auto placed = makeWindow();
+    placed->setSignGeometry({}, 5);
+    placed->placeAndShow();
+    EXPECT_EQ(placed->pos(), QPoint(30, 40));
+    placed->move(50, 60);
+    placed->close();
+    EXPECT_FALSE(placed->engineRunning());
+    EXPECT_EQ(settings_.integer(key::kLeft, -1), 50);
+    EXPECT_EQ(settings_.integer(key::kTop, -1), 60);
+}
+
+TEST_F(SignWindowTest, ALinkThatCannotBeOpenedWarnsAndStaysUnvisited) {
+    HyperlinkLabel link(prompter_);
+    link.setTarget("https://example.invalid/");
+    link.setOpener([](const QString&) { return false; });
+    EXPECT_FALSE(link.open());
+    ASSERT_EQ(prompter_.messages.size(), 1u);
+    EXPECT_EQ(prompter_.messages[0].text,
+              "Unable to open hyperlink:\n\nThere is no application associated\n"
+              "with the given filename extension.");
+    EXPECT_EQ(link.textColor(), kLinkColor);
+
+    QString opened;
+    link.setOpener([&](const QString& address) {
+        opened = address;
+        return true;
+    });
+    EXPECT_TRUE(link.open());
+    EXPECT_EQ(opened, "https://example.invalid/");
+    EXPECT_EQ(link.textColor(), kVisitedColor);
+    EXPECT_EQ(openErrorText(99), "Unknown Error (99) occurred.");
+}
+
+}  // namespace
+}  // namespace ztk::simapp

@@ -1,0 +1,109 @@
+// Start-up choices: the command line, the stored model line, the settings file and its place,
+// and the zoom that fits the screen.
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "commandline.h"
+#include "settingspath.h"
+#include "signgeometry.h"
+#include "simapp_testsupport.h"
+#include "simsettings.h"
+
+namespace ztk::simapp {
+namespace {
+
+StartupOptions startWith(const QStringList& arguments, const QString& stored = {}) {
+    return startupOptions(CommandLine::parse(arguments), stored);
+}
+
+TEST(CommandLineTest, FlagsTakeTheFollowingValueAndNumbersTheirLeadingDigits) {
+    const CommandLine line = CommandLine::parse(
+        {"stray", "-class", "simwin", "/title", "Sign1", "-x", "160", "extra", "-X", "9"});
+    EXPECT_EQ(line.value("class"), "simwin");
+    EXPECT_EQ(line.value("title"), "Sign1");
+    EXPECT_EQ(line.decimal("x", 120), 160);
+    EXPECT_FALSE(line.has("stray"));     // no flag was pending for it
+    EXPECT_EQ(line.decimal("X", 0), 9);  // names are case-sensitive: "X" is not "x"
+
+    const StartupOptions hex = startWith({"-m", "1F", "-x", "1F", "-o", "zz", "-f"});
+    EXPECT_EQ(hex.model.modeMask, 0x1Fu);
+    EXPECT_EQ(hex.model.columns, 1);       // the decimal reading stops at the letter
+    EXPECT_EQ(hex.model.featureMask, 0u);  // no digits
+    EXPECT_EQ(hex.model.fontMask, 0u);     // "TRUE" has no hexadecimal digits either
+
+    const StartupOptions bare = startWith({"-title"});
+    EXPECT_EQ(bare.model.name, "TRUE");
+    EXPECT_EQ(bare.className, "OrvexSimWnd");
+    EXPECT_EQ(bare.linkBarHeight, 20);
+    EXPECT_EQ(startWith({"-nolink", "-class", "simwin"}).linkBarHeight, 0);
+}
+
+TEST(CommandLineTest, ModelComesFromTheDefaultsTheCommandLineOrTheStoredLine) {
+    const sim::DisplayModel defaults = startWith({}).model;
+    EXPECT_EQ(defaults.format(), "Orvex 5210C,120,24,3,3FFF,3FF,77");
+
+    const QString stored = "Stored Sign,80,16,1,1FF,3,7";
+    // Without a title the stored line wins over the model keys ...
+    EXPECT_EQ(startWith({"-x", "200", "-y", "40"}, stored).model.format(), stored.toStdString());
+    // ... and a title brings the command line back.
+    EXPECT_EQ(startWith({"-title", "Mine", "-x", "200"}, stored).model.format(),
+              "Mine,200,24,3,3FFF,3FF,77");
+    // A stored line that cannot be a sign is passed over, and sizes outside what can be
+    // shown are brought into range.
+    EXPECT_EQ(startWith({"-x", "0", "-c", "99999999999"}, "Broken,0,0").model.format(),
+              "Orvex 5210C,1,24,8,3FFF,3FF,77");
+}
+
+TEST(SettingsFileTest, BesideTheProgramOrInTheUserConfigFolder) {
+    EXPECT_EQ(settingsFileBeside("/opt/sim/orvexsim"), "/opt/sim/orvexsim.ini");
+    EXPECT_EQ(settingsFileBeside("/opt/sim/orvexsim.exe"), "/opt/sim/orvexsim.ini");
+    EXPECT_EQ(settingsFileBeside("/opt/sim.d/orvexsim"), "/opt/sim.d/orvexsim.ini");
+
+    testing::SettingsFolder folder;
+    const QString program = QDir(folder.path()).filePath("orvexsim");
+    EXPECT_EQ(settingsFilePath(program, "/config"), program + ".ini");
+    EXPECT_EQ(settingsFilePath(folder.path() + "/gone/orvexsim", "/config"),
+              "/config/orvexsim.ini");
+}
+
+TEST(SettingsFileTest, ReadsHandWrittenValuesAndTheDisplaysListUpToTheFirstGap) {
+    testing::SettingsFolder folder;
+    folder.write(
+        "[Settings]\n"
+        "cmdInfo=Hand Made,64,16,1,3FFF,3FF,77\n"
+        "Zoom=7px\n"
+        "left=junk\n"
+        "[Displays]\n"
+        "D001=One,120,24,3,3FFF,3FF,77\n"
+        "D002=\"Two,0,0,3,3FFF,3FF,77\"\n"
+        "D004=Four,8,8,1,1,1,1\n");
+    SimSettings settings(folder.settingsPath());
+    EXPECT_EQ(settings.text(key::kCmdInfo), "Hand Made,64,16,1,3FFF,3FF,77");
+    EXPECT_EQ(settings.integer(key::kZoom, 5), 7);
+    EXPECT_EQ(settings.integer(key::kLeft, -1), -1);
+    EXPECT_EQ(settings.integer(key::kTop, -1), -1);
+    EXPECT_EQ(settings.displays(),
+              QStringList({"One,120,24,3,3FFF,3FF,77", "Two,0,0,3,3FFF,3FF,77"}));
+
+    settings.setText(key::kCmdInfo, "Back,1,2,3,4,5,6");
+    EXPECT_EQ(SimSettings(folder.settingsPath()).text(key::kCmdInfo), "Back,1,2,3,4,5,6");
+}
+
+TEST(ZoomFitTest, TheLargestZoomThatFitsTheScreen) {
+    const QSize screen(1024, 768);
+    EXPECT_EQ(fitZoom(120, 24, 5, 20, screen), (ZoomFit{5, false}));
+    EXPECT_EQ(clientSize(120, 24, 5, 20), QSize(720, 164));
+    // 160 columns fit at pitch 6 (960) but not 7.
+    EXPECT_EQ(fitZoom(160, 24, 9, 20, screen), (ZoomFit{5, true}));
+    // Never above what can be drawn.
+    EXPECT_EQ(fitZoom(24, 24, 31, 20, screen), (ZoomFit{15, true}));
+    // The link bar counts: 47 rows at pitch 16 are 752 pixels, 772 with the bar.
+    EXPECT_EQ(fitZoom(24, 47, 15, 0, screen), (ZoomFit{15, false}));
+    EXPECT_EQ(fitZoom(24, 47, 15, 20, screen), (ZoomFit{14, true}));
+    EXPECT_EQ(fitZoom(4096, 24, 5, 20, screen), (ZoomFit{0, true}));
+    EXPECT_EQ(fitZoom(120, 24, -3, 20, screen), (ZoomFit{0, false}));
+}
+
+}  // namespace
+}  // namespace ztk::simapp
