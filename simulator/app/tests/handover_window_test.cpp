@@ -43,18 +43,25 @@ class HandoverWindowTest : public ::testing::Test {
         // As the control sends it: the packet and one zero byte.
         return testing::sendCopyData(className_, kind, data + '\0');
     }
-    bool showsRendered(const std::vector<QByteArray>& packets) {
+    // Waits until the window shows what `packets` show rendered offline; returns that.
+    sim::LedBitmap expectShown(const std::vector<QByteArray>& packets) {
         const sim::LedBitmap expected = testing::ledsRendered(window().model(), packets, 10);
-        const bool shown = testing::waitForLeds(window().screenImage(), window().model(),
-                                                window().zoom(), expected);
-        if (!shown) {
+        if (!testing::waitForLeds(window().screenImage(), window().model(), window().zoom(),
+                                  expected)) {
             ADD_FAILURE() << "expected\n"
                           << testing::ledText(expected) << "shown\n"
                           << testing::ledText(testing::ledsShown(
                                  window().screenImage(), window().model().columns,
                                  window().model().rows, window().zoom()));
         }
-        return shown;
+        return expected;
+    }
+    static int count(const sim::LedBitmap& leds, std::uint8_t index) {
+        int n = 0;
+        for (int y = 0; y < leds.rows(); ++y)
+            for (int x = 0; x < leds.columns(); ++x)
+                n += leds.at(x, y) == index;
+        return n;
     }
 
     testing::SettingsFolder folder_;
@@ -70,14 +77,17 @@ TEST_F(HandoverWindowTest, PacketsHandedOverShowOnTheSign) {
     EXPECT_TRUE(window().isVisible());
 
     EXPECT_EQ(send(sim::kKindNewMessage, kHello), 1);
-    EXPECT_TRUE(showsRendered({kHello}));
+    const sim::LedBitmap hello = expectShown({kHello});
+    EXPECT_GT(count(hello, sim::kLedRed), 10);
+    EXPECT_GT(count(hello, sim::kLedGreen), 10);
 
     // A template that calls a string file, then the string file on its own while the engine
     // runs: the next page shows its text.
     EXPECT_EQ(send(sim::kKindNewMessage, kTemplate), 1);
     EXPECT_EQ(send(sim::kKindStringFile, kStringOn), 1);
     EXPECT_EQ(send(sim::kKindNewMessage, kTemplate), 1);
-    EXPECT_TRUE(showsRendered({kStringOn, kTemplate}));
+    const sim::LedBitmap filled = expectShown({kStringOn, kTemplate});
+    EXPECT_NE(filled, testing::ledsRendered(window().model(), {kTemplate}, 10));
 
     EXPECT_EQ(send(12345, "?"), 0);  // a kind nobody sends is not handled
 }
@@ -85,7 +95,7 @@ TEST_F(HandoverWindowTest, PacketsHandedOverShowOnTheSign) {
 TEST_F(HandoverWindowTest, AModelLineReconfiguresAndRecompilesWhatIsStored) {
     ASSERT_TRUE(start({"-x", "48", "-y", "8"}));
     EXPECT_EQ(send(sim::kKindNewMessage, kHello), 1);
-    ASSERT_TRUE(showsRendered({kHello}));
+    expectShown({kHello});
 
     // A single-colour sign: both words now compile to red.
     EXPECT_EQ(send(sim::kKindModelLine, "Mono,40,8,1,3FFF,3FF,77"), 1);
@@ -94,7 +104,9 @@ TEST_F(HandoverWindowTest, AModelLineReconfiguresAndRecompilesWhatIsStored) {
     EXPECT_EQ(window().size(), QSize(240, 68));
     EXPECT_EQ(window().model().colors, 1);
     EXPECT_TRUE(window().engineRunning());
-    EXPECT_TRUE(showsRendered({kHello}));
+    const sim::LedBitmap mono = expectShown({kHello});
+    EXPECT_GT(count(mono, sim::kLedRed), 20);
+    EXPECT_EQ(count(mono, sim::kLedGreen), 0);
 
     // A line that is no model, or a sign too large to show, changes nothing.
     EXPECT_EQ(send(sim::kKindModelLine, "Broken,abc"), 0);
