@@ -3,7 +3,8 @@
 # serial line on a pseudo-terminal pair (both played by socat), shows the example factory
 # board (examples/factory.xml: a template with fields, a string, alarms) on a second TCP
 # peer, and prints the packets as the control's packet dump writes them, then the bytes
-# that arrived.
+# that arrived. With a display (DISPLAY set) it then shows the factory board on the
+# simulator's window, orvexsim, in simulate mode.
 set -euo pipefail
 
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -121,3 +122,37 @@ echo "    ..."
 echo "== Bytes on the serial line: $(stat -c %s "$work/serial.bin")"
 od -A d -t x1 "$work/serial.bin"
 echo "== Bytes the factory board's TCP peer received: $(stat -c %s "$work/board.bin")"
+
+# The factory board in simulate mode, on a real orvexsim window. A private copy of the
+# program keeps its settings file (beside the program) in $work, seeded with the example
+# list of models for Change Display.
+orvexsim=$build/simulator/app/orvexsim
+echo
+if [[ -n ${DISPLAY:-} && -x $orvexsim ]]; then
+    cp "$orvexsim" "$work/orvexsim"
+    cp "$here/simulator/app/orvexsim.example.ini" "$work/orvexsim.ini"
+    echo "== The factory board on the simulator (display $DISPLAY): watch its window"
+    sim_board='set MarqueeConnectMode 2
+set MarqueeLogFile '"$work/sim-errors.txt"'
+set MessageFile '"$here/examples/factory.xml"'
+Initialize                 # starts orvexsim -class simwin; its first packet finds no window yet
+wait 2000
+set TemplateName "Line Status"
+ChangeMode TEMPLATE
+UpdateVariable count 1234
+UpdateVariableAdv state RUNNING Green 1
+wait 4000
+set AlarmName Fire
+AlarmAdd
+wait 3000
+AlarmAcknowledge           # the template comes back with its values
+wait 3000                  # then the control ends and closes the window'
+    echo "$sim_board" | sed 's/^/    /'
+    echo "\$ ORVEXSIM=$work/orvexsim marquee -f - < script"
+    echo "$sim_board" | ORVEXSIM=$work/orvexsim "$marquee" -f - 2>&1 || echo "(exit status $?)"
+else
+    echo "== The simulator: no display here (DISPLAY is not set), so no window is shown."
+    echo "   Run 'make demo' in a desktop session to watch the factory board on orvexsim, or"
+    echo "   start it yourself with '$orvexsim -class simwin' and drive it with"
+    echo "   'set MarqueeConnectMode 2' (see \"The simulator: orvexsim\" in the README)."
+fi

@@ -54,10 +54,23 @@ QRect ScreenImage::takeDirty() {
 }
 
 void ScreenImage::draw(QPainter& painter, const QRect& area) const {
-    std::lock_guard lock(mutex_);
-    if (image_.isNull()) return;
-    const QRect part = area & image_.rect();
-    if (!part.isEmpty()) painter.drawImage(part.topLeft(), image_, part);
+    QImage colored;
+    {
+        std::lock_guard lock(mutex_);
+        const QRect part = area & image_.rect();
+        if (part.isEmpty()) return;
+        // The colours are looked up here rather than by the painter, which may hand a large
+        // conversion to helper threads of its own.
+        colored = QImage(part.size(), QImage::Format_RGB32);
+        for (int y = 0; y < part.height(); ++y) {
+            const uchar* from = image_.constScanLine(part.y() + y) + part.x();
+            auto* to = reinterpret_cast<QRgb*>(colored.scanLine(y));
+            for (int x = 0; x < part.width(); ++x)
+                to[x] = table_[from[x]];
+        }
+        colored.setOffset(part.topLeft());
+    }
+    painter.drawImage(colored.offset(), colored);
 }
 
 QImage ScreenImage::snapshot() const {

@@ -10,6 +10,7 @@
 #include "protocolsignwindow.h"
 #include "simapp_testsupport.h"
 #include "simcore/interpreter.h"
+#include "simcore/palette.h"
 #include "simulatorapp.h"
 
 namespace ztk::simapp {
@@ -56,6 +57,12 @@ class HandoverWindowTest : public ::testing::Test {
         }
         return expected;
     }
+    static QPoint firstLed(const sim::LedBitmap& leds, std::uint8_t index) {
+        for (int y = 0; y < leds.rows(); ++y)
+            for (int x = 0; x < leds.columns(); ++x)
+                if (leds.at(x, y) == index) return {x, y};
+        return {-1, -1};
+    }
     static int count(const sim::LedBitmap& leds, std::uint8_t index) {
         int n = 0;
         for (int y = 0; y < leds.rows(); ++y)
@@ -80,6 +87,11 @@ TEST_F(HandoverWindowTest, PacketsHandedOverShowOnTheSign) {
     const sim::LedBitmap hello = expectShown({kHello});
     EXPECT_GT(count(hello, sim::kLedRed), 10);
     EXPECT_GT(count(hello, sim::kLedGreen), 10);
+    // What the window paints: a red LED's dot in the sign's red, the gap between dots black.
+    const QImage shot = window().grab().toImage();
+    const QPoint red = firstLed(hello, sim::kLedRed) * 6;
+    EXPECT_EQ(shot.pixel(red + QPoint(2, 2)), sim::toArgb(sim::palette()[sim::kLedRed]));
+    EXPECT_EQ(shot.pixel(red + QPoint(5, 5)), qRgb(0, 0, 0));
 
     // A template that calls a string file, then the string file on its own while the engine
     // runs: the next page shows its text.

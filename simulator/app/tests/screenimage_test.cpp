@@ -16,9 +16,7 @@ struct Frame {
     std::vector<std::uint8_t> pixels = std::vector<std::uint8_t>(16 * 4, 0);
     sim::ColorTable table = sim::colorTableA(3);
 
-    sim::ScreenView view() const {
-        return {pixels.data(), width, height, width, &table};
-    }
+    sim::ScreenView view() const { return {pixels.data(), width, height, width, &table}; }
 };
 
 TEST(ScreenImageTest, CopiesPresentedAreasAndAsksOnceForARepaint) {
@@ -33,7 +31,7 @@ TEST(ScreenImageTest, CopiesPresentedAreasAndAsksOnceForARepaint) {
     frame.pixels[2 * 16 + 9] = sim::kLedGreen | sim::kLedFlash;
     image.present(frame.view(), {2, 1, 2, 1});   // covers the red pixel only
     image.present(frame.view(), {9, 2, 20, 9});  // reaches past the image: clipped
-    EXPECT_EQ(asked, 2);  // not again until the dirty area is taken
+    EXPECT_EQ(asked, 2);                         // not again until the dirty area is taken
     EXPECT_EQ(image.takeDirty(), QRect(2, 1, 14, 3));
     EXPECT_EQ(image.pixelIndex(3, 1), sim::kLedRed);
     EXPECT_EQ(image.pixelIndex(9, 2), sim::kLedGreen | sim::kLedFlash);
