@@ -152,7 +152,7 @@ wait 3000                  # then the control ends and closes the window'
     echo "$sim_board" | ORVEXSIM=$work/orvexsim "$marquee" -f - 2>&1 || echo "(exit status $?)"
 else
     echo "== The simulator: no display here (DISPLAY is not set), so no window is shown."
-    echo "   Run 'make demo' in a desktop session to watch the factory board on orvexsim, or"
-    echo "   start it yourself with '$orvexsim -class simwin' and drive it with"
-    echo "   'set MarqueeConnectMode 2' (see \"The simulator: orvexsim\" in the README)."
+    echo "   To watch the factory board on orvexsim, run 'make demo' in a desktop session."
+    echo "   By hand: start '${orvexsim#"$here"/} -class simwin', then drive it from marquee"
+    echo "   with 'set MarqueeConnectMode 2' (README: \"The simulator: orvexsim\")."
 fi
