@@ -97,7 +97,10 @@ ChangeDisplayModel::Result ChangeDisplayModel::accept(SimSettings& settings) {
         }
         name = QStringLiteral("OrvexPanel FM%1x%2-%3").arg(columns).arg(rows).arg(tint);
     } else if (entry.columns < 0) {
-        if (!validSize(rows, kCharRows) || !validSize(columns, kChars)) {
+        // Any character count in range is taken, not only the multiples of 8 the arrows step
+        // through: character panels are commonly 20 or 40 characters wide.
+        const bool charsInRange = columns >= kChars.low && columns <= kChars.high;
+        if (!validSize(rows, kCharRows) || !charsInRange) {
             result.warning = kCharacterMatrixWarning;
             return result;
         }

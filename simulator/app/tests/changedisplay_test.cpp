@@ -60,19 +60,21 @@ TEST_F(ChangeDisplayTest, ACharacterMatrixTemplateIsSizedInCharacters) {
     EXPECT_EQ(model.columnsRange(), (SpinRange{8, 104}));
     EXPECT_EQ(model.rowsRange(), (SpinRange{2, 60}));
 
-    model.setColumns(20);
-    model.setRows(3);  // odd rows are refused
-    const auto odd = model.accept(*settings_);
-    EXPECT_FALSE(odd.accepted);
-    EXPECT_EQ(odd.warning,
-              "Chars must be between 8 and 104 in increments of 8.\r\n"
-              "Rows must be between 2 and 60 in increments of 2.");
+    for (auto [chars, rows] : {std::pair{20, 3}, {20, 0}, {20, 62}, {4, 4}, {112, 4}}) {
+        model.setColumns(chars);
+        model.setRows(rows);
+        const auto refused = model.accept(*settings_);
+        EXPECT_FALSE(refused.accepted) << chars << " x " << rows;
+        EXPECT_EQ(refused.warning,
+                  "Chars must be between 8 and 104 in increments of 8.\r\n"
+                  "Rows must be between 2 and 60 in increments of 2.");
+    }
 
-    model.setColumns(24);
+    model.setColumns(20);
     model.setRows(4);
     const auto result = model.accept(*settings_);
     ASSERT_TRUE(result.accepted);
-    EXPECT_EQ(result.modelLine, "OrvexPanel CM24x4-1,144,32,1,3FFF,1BF,7");
+    EXPECT_EQ(result.modelLine, "OrvexPanel CM20x4-1,120,32,1,3FFF,1BF,7");
     EXPECT_EQ(settings_->integer(key::kExtendedMem, -1), 1);
 }
 
