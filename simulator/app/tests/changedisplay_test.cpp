@@ -37,6 +37,17 @@ TEST_F(ChangeDisplayTest, AFullMatrixTemplateNamesTheModelBySizeAndIsAppended) {
     EXPECT_EQ(model.columnsRange(), (SpinRange{32, 640}));
     EXPECT_EQ(model.rowsRange(), (SpinRange{16, 480}));
 
+    for (auto [columns, rows] : {std::pair{100, 32}, {0, 32}, {672, 32}, {160, 0}, {160, 24}}) {
+        model.setColumns(columns);
+        model.setRows(rows);
+        const auto refused = model.accept(*settings_);
+        EXPECT_FALSE(refused.accepted) << columns << " x " << rows;
+        EXPECT_EQ(refused.warning,
+                  "Columns must be between 32 and 640 in increments of 32.\r\n"
+                  "Rows must be between 16 and 480 in increments of 16.");
+    }
+    EXPECT_TRUE(settings_->text(key::kCmdInfo).isEmpty());  // a refusal writes nothing
+
     model.setColumns(160);
     model.setRows(32);
     model.setColor(ColorChoice::Three);
@@ -78,21 +89,6 @@ TEST_F(ChangeDisplayTest, ACharacterMatrixTemplateIsSizedInCharacters) {
     EXPECT_EQ(settings_->integer(key::kExtendedMem, -1), 1);
 }
 
-TEST_F(ChangeDisplayTest, RefusedSizesWriteNothing) {
-    ChangeDisplayModel model(*settings_, "OrvexPanel FM");
-    for (auto [columns, rows] : {std::pair{100, 32}, {0, 32}, {672, 32}, {160, 0}, {160, 24}}) {
-        model.setColumns(columns);
-        model.setRows(rows);
-        const auto result = model.accept(*settings_);
-        EXPECT_FALSE(result.accepted) << columns << " x " << rows;
-        EXPECT_EQ(result.warning,
-                  "Columns must be between 32 and 640 in increments of 32.\r\n"
-                  "Rows must be between 16 and 480 in increments of 16.");
-    }
-    EXPECT_TRUE(settings_->text(key::kCmdInfo).isEmpty());
-    EXPECT_EQ(settings_->displays().size(), 4);
-}
-
 TEST_F(ChangeDisplayTest, AListedFixedModelIsSavedWithoutANewKey) {
     ChangeDisplayModel model(*settings_, "Some Other Title");
     EXPECT_EQ(model.selected(), 0);  // no name matches: the first
@@ -111,18 +107,6 @@ TEST_F(ChangeDisplayTest, AListedFixedModelIsSavedWithoutANewKey) {
     EXPECT_FALSE(ChangeDisplayModel(none, "x").canAccept());
 }
 
-TEST(ChangeDisplayStepTest, ArrowsRoundToTheLowerBoundAndStayInRange) {
-    const SpinRange columns{32, 640};
-    EXPECT_EQ(ChangeDisplayModel::stepped(32, 1, columns), 64);
-    EXPECT_EQ(ChangeDisplayModel::stepped(50, 1, columns), 64);
-    EXPECT_EQ(ChangeDisplayModel::stepped(50, -1, columns), 32);
-    EXPECT_EQ(ChangeDisplayModel::stepped(64, -1, columns), 32);
-    EXPECT_EQ(ChangeDisplayModel::stepped(0, 1, columns), 32);
-    EXPECT_EQ(ChangeDisplayModel::stepped(32, -1, columns), 32);
-    EXPECT_EQ(ChangeDisplayModel::stepped(640, 1, columns), 640);
-    EXPECT_EQ(ChangeDisplayModel::stepped(2, 1, {2, 60}), 4);
-}
-
 TEST_F(ChangeDisplayTest, TheDialogStepsWithItsArrowsAndWarnsOnOk) {
     testing::RecordingPrompter prompter;
     ChangeDisplayDialog dialog(*settings_, prompter, "OrvexPanel FM");
@@ -132,18 +116,25 @@ TEST_F(ChangeDisplayTest, TheDialogStepsWithItsArrowsAndWarnsOnOk) {
     QSpinBox* rows = spins[1];
     EXPECT_TRUE(columns->isEnabled());
 
+    columns->setValue(32);
+    columns->stepBy(1);
+    EXPECT_EQ(columns->value(), 64);
     columns->setValue(50);
     columns->stepBy(1);
     EXPECT_EQ(columns->value(), 64);
+    columns->setValue(50);
+    columns->stepBy(-1);
+    EXPECT_EQ(columns->value(), 32);
+    columns->setValue(630);
     columns->stepBy(1);
-    EXPECT_EQ(columns->value(), 96);
-    rows->stepBy(1);
+    EXPECT_EQ(columns->value(), 640);  // kept in range
+    rows->stepBy(-1);
     EXPECT_EQ(rows->value(), 16);
 
     columns->setValue(100);
     dialog.accept();
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_TRUE(prompter.messages[0].text.startsWith("Columns must be between 32 and 640"));
+    ASSERT_EQ(prompter.texts.size(), 1u);
+    EXPECT_TRUE(prompter.texts[0].startsWith("Columns must be between 32 and 640"));
     EXPECT_NE(dialog.result(), QDialog::Accepted);
 
     columns->setValue(96);

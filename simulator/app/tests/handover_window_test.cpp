@@ -47,28 +47,17 @@ class HandoverWindowTest : public ::testing::Test {
     // Waits until the window shows what `packets` show rendered offline; returns that.
     sim::LedBitmap expectShown(const std::vector<QByteArray>& packets) {
         const sim::LedBitmap expected = testing::ledsRendered(window().model(), packets, 10);
-        if (!testing::waitForLeds(window().screenImage(), window().model(), window().zoom(),
-                                  expected)) {
-            ADD_FAILURE() << "expected\n"
-                          << testing::ledText(expected) << "shown\n"
-                          << testing::ledText(testing::ledsShown(
-                                 window().screenImage(), window().model().columns,
-                                 window().model().rows, window().zoom()));
-        }
+        EXPECT_TRUE(testing::waitForLeds(window().screenImage(), window().model(), window().zoom(),
+                                         expected));
         return expected;
     }
-    static QPoint firstLed(const sim::LedBitmap& leds, std::uint8_t index) {
+    // The LEDs that show `index`.
+    static std::vector<QPoint> lit(const sim::LedBitmap& leds, std::uint8_t index) {
+        std::vector<QPoint> found;
         for (int y = 0; y < leds.rows(); ++y)
             for (int x = 0; x < leds.columns(); ++x)
-                if (leds.at(x, y) == index) return {x, y};
-        return {-1, -1};
-    }
-    static int count(const sim::LedBitmap& leds, std::uint8_t index) {
-        int n = 0;
-        for (int y = 0; y < leds.rows(); ++y)
-            for (int x = 0; x < leds.columns(); ++x)
-                n += leds.at(x, y) == index;
-        return n;
+                if (leds.at(x, y) == index) found.emplace_back(x, y);
+        return found;
     }
 
     testing::SettingsFolder folder_;
@@ -85,11 +74,11 @@ TEST_F(HandoverWindowTest, PacketsHandedOverShowOnTheSign) {
 
     EXPECT_EQ(send(sim::kKindNewMessage, kHello), 1);
     const sim::LedBitmap hello = expectShown({kHello});
-    EXPECT_GT(count(hello, sim::kLedRed), 10);
-    EXPECT_GT(count(hello, sim::kLedGreen), 10);
+    EXPECT_GT(lit(hello, sim::kLedRed).size(), 10u);
+    EXPECT_GT(lit(hello, sim::kLedGreen).size(), 10u);
     // What the window paints: a red LED's dot in the sign's red, the gap between dots black.
     const QImage shot = window().grab().toImage();
-    const QPoint red = firstLed(hello, sim::kLedRed) * 6;
+    const QPoint red = lit(hello, sim::kLedRed).front() * 6;
     EXPECT_EQ(shot.pixel(red + QPoint(2, 2)), sim::toArgb(sim::palette()[sim::kLedRed]));
     EXPECT_EQ(shot.pixel(red + QPoint(5, 5)), qRgb(0, 0, 0));
 
@@ -117,8 +106,8 @@ TEST_F(HandoverWindowTest, AModelLineReconfiguresAndRecompilesWhatIsStored) {
     EXPECT_EQ(window().model().colors, 1);
     EXPECT_TRUE(window().engineRunning());
     const sim::LedBitmap mono = expectShown({kHello});
-    EXPECT_GT(count(mono, sim::kLedRed), 20);
-    EXPECT_EQ(count(mono, sim::kLedGreen), 0);
+    EXPECT_GT(lit(mono, sim::kLedRed).size(), 20u);
+    EXPECT_TRUE(lit(mono, sim::kLedGreen).empty());
 
     // A line that is no model, or a sign too large to show, changes nothing.
     EXPECT_EQ(send(sim::kKindModelLine, "Broken,abc"), 0);

@@ -32,9 +32,17 @@ Result onOtherThread(Work work) {
     return result.get();
 }
 
-}  // namespace
+sim::LedBitmap ledsShown(const ScreenImage& image, int columns, int rows, int zoom) {
+    sim::LedBitmap leds(columns, rows, 0);
+    const int pitch = zoom + 1;
+    for (int y = 0; y < rows; ++y) {
+        for (int x = 0; x < columns; ++x)
+            leds.set(x, y, image.pixelIndex(x * pitch + zoom / 2, y * pitch + zoom / 2));
+    }
+    return leds;
+}
 
-SettingsFolder::SettingsFolder() = default;
+}  // namespace
 
 void SettingsFolder::write(const QByteArray& text) const {
     QFile file(settingsPath());
@@ -68,16 +76,6 @@ QByteArray packet(const std::string& command) {
            QByteArray(command.data(), static_cast<qsizetype>(command.size())) + '\x04';
 }
 
-sim::LedBitmap ledsShown(const ScreenImage& image, int columns, int rows, int zoom) {
-    sim::LedBitmap leds(columns, rows, 0);
-    const int pitch = zoom + 1;
-    for (int y = 0; y < rows; ++y) {
-        for (int x = 0; x < columns; ++x)
-            leds.set(x, y, image.pixelIndex(x * pitch + zoom / 2, y * pitch + zoom / 2));
-    }
-    return leds;
-}
-
 sim::LedBitmap ledsRendered(const sim::DisplayModel& model, const std::vector<QByteArray>& packets,
                             int steps) {
     sim::PacketInterpreter interpreter(model);
@@ -98,20 +96,6 @@ sim::LedBitmap ledsRendered(const sim::DisplayModel& model, const std::vector<QB
     for (int i = 0; i < steps; ++i)
         engine.step();
     return engine.surface().screen().leds();
-}
-
-std::string ledText(const sim::LedBitmap& leds) {
-    std::string text;
-    for (int y = 0; y < leds.rows(); ++y) {
-        for (int x = 0; x < leds.columns(); ++x) {
-            const int index = leds.at(x, y) & 0x7F;
-            text += index == sim::kLedOff     ? '.'
-                    : index == sim::kLedBlack ? ' '
-                                              : static_cast<char>('0' + index % 10);
-        }
-        text += '\n';
-    }
-    return text;
 }
 
 bool waitForLeds(const ScreenImage& image, const sim::DisplayModel& model, int zoom,

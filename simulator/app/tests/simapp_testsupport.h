@@ -22,23 +22,16 @@ class ScreenImage;
 
 namespace ztk::simapp::testing {
 
-// Records every warning; never shows anything.
+// Records the text of every warning; never shows anything.
 class RecordingPrompter final : public Prompter {
   public:
-    struct Message {
-        QString title;
-        QString text;
-    };
-    void warning(QWidget*, const QString& title, const QString& text) override {
-        messages.push_back({title, text});
-    }
-    std::vector<Message> messages;
+    void warning(QWidget*, const QString&, const QString& text) override { texts.push_back(text); }
+    std::vector<QString> texts;
 };
 
 // A fresh folder with the path of a settings file inside it (not yet created).
 class SettingsFolder {
   public:
-    SettingsFolder();
     QString settingsPath() const { return dir_.filePath(QStringLiteral("orvexsim.ini")); }
     QString path() const { return dir_.path(); }
     // Writes `text` as the settings file.
@@ -62,17 +55,13 @@ bool sendClose(const QString& className);
 // An Orvex packet: six SOH, "Z00", STX, `command`, EOT.
 QByteArray packet(const std::string& command);
 
-// What each LED shows in `image` of a sign of `columns` x `rows` LEDs at `zoom` (the palette
-// index at the centre of the LED's dot).
-sim::LedBitmap ledsShown(const ScreenImage& image, int columns, int rows, int zoom);
 // What a sign of `model` shows after `packets` (586 or 842 by content, as the control
 // chooses) and `steps` engine steps, rendered offline.
 sim::LedBitmap ledsRendered(const sim::DisplayModel& model, const std::vector<QByteArray>& packets,
                             int steps);
-// The LED map as text, one line per row, for readable failures.
-std::string ledText(const sim::LedBitmap& leds);
 
-// Runs the event loop until `leds` shows `expected` or `timeoutMs` pass; true when it did.
+// Runs the event loop until `image` shows `expected` (read at the centre of each LED's dot)
+// or `timeoutMs` pass; true when it did.
 bool waitForLeds(const ScreenImage& image, const sim::DisplayModel& model, int zoom,
                  const sim::LedBitmap& expected, int timeoutMs = 5000);
 
