@@ -14,8 +14,7 @@ void ScreenImage::present(const sim::ScreenView& screen, const sim::PixelRect& a
     bool ask = false;
     {
         std::lock_guard lock(mutex_);
-        QRect changed = QRect(area.x, area.y, area.width, area.height) &
-                        QRect(0, 0, screen.width, screen.height);
+        QRect changed;
         if (image_.width() != screen.width || image_.height() != screen.height) {
             image_ = QImage(screen.width, screen.height, QImage::Format_Indexed8);
             image_.fill(0);
@@ -28,13 +27,24 @@ void ScreenImage::present(const sim::ScreenView& screen, const sim::PixelRect& a
             image_.setColorTable(QList<QRgb>(table_.begin(), table_.end()));
             changed = image_.rect();
         }
-        for (int y = area.y; y < area.y + area.height && y < screen.height; ++y) {
-            if (y < 0 || area.width <= 0) continue;
-            const int x = std::max(area.x, 0);
-            const int width = std::min(area.x + area.width, screen.width) - x;
-            if (width <= 0) continue;
-            std::memcpy(image_.scanLine(y) + x, screen.scanLine(y) + x, width);
+        // Only rows whose pixels differ count: a held page is presented at the display rate
+        // without changing, and needs no repaint.
+        const int x = std::max(area.x, 0);
+        const int width = std::min(area.x + area.width, screen.width) - x;
+        const int top = std::max(area.y, 0);
+        const int bottom = std::min(area.y + area.height, screen.height);
+        int firstChanged = -1;
+        int lastChanged = -1;
+        for (int y = top; width > 0 && y < bottom; ++y) {
+            uchar* to = image_.scanLine(y) + x;
+            const std::uint8_t* from = screen.scanLine(y) + x;
+            if (std::memcmp(to, from, width) == 0) continue;
+            std::memcpy(to, from, width);
+            if (firstChanged < 0) firstChanged = y;
+            lastChanged = y;
         }
+        if (firstChanged >= 0)
+            changed |= QRect(x, firstChanged, width, lastChanged - firstChanged + 1);
         if (changed.isEmpty()) return;
         dirty_ |= changed;
         if (!repaintAsked_) {

@@ -25,8 +25,9 @@ class ScreenImage final : public sim::PresentSink {
     explicit ScreenImage(RepaintRequest requestRepaint);
 
     // Copies `area` of `screen` (Format_Indexed8, with the colour table of the moment) and
-    // asks for a repaint. A frame of another size starts a new image. A change of colour
-    // table (the flash phase) dirties the whole image, since it recolours every pixel.
+    // asks for a repaint of the rows that changed. A frame of another size starts a new
+    // image. A change of colour table (the flash phase) dirties the whole image, since it
+    // recolours every pixel.
     void present(const sim::ScreenView& screen, const sim::PixelRect& area) override;
 
     // The area changed since the last call (empty when none).

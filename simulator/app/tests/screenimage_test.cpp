@@ -29,10 +29,13 @@ TEST(ScreenImageTest, CopiesPresentedAreasAndAsksOnceForARepaint) {
 
     frame.pixels[1 * 16 + 3] = sim::kLedRed;
     frame.pixels[2 * 16 + 9] = sim::kLedGreen | sim::kLedFlash;
-    image.present(frame.view(), {2, 1, 2, 1});   // covers the red pixel only
-    image.present(frame.view(), {9, 2, 20, 9});  // reaches past the image: clipped
-    EXPECT_EQ(asked, 2);                         // not again until the dirty area is taken
-    EXPECT_EQ(image.takeDirty(), QRect(2, 1, 14, 3));
+    image.present(frame.view(), {2, 1, 2, 1});         // covers the red pixel only
+    image.present(frame.view(), {9, 2, 20, 9});        // reaches past the image: clipped
+    EXPECT_EQ(asked, 2);                               // not again until the dirty area is taken
+    EXPECT_EQ(image.takeDirty(), QRect(2, 1, 14, 2));  // row 3 did not change
+    image.present(frame.view(), {0, 0, 16, 4});
+    EXPECT_TRUE(image.takeDirty().isEmpty());  // nothing changed: no repaint
+    EXPECT_EQ(asked, 2);
     EXPECT_EQ(image.pixelIndex(3, 1), sim::kLedRed);
     EXPECT_EQ(image.pixelIndex(9, 2), sim::kLedGreen | sim::kLedFlash);
     EXPECT_EQ(image.snapshot().pixel(9, 2), sim::colorTableA(3)[sim::kLedGreen | sim::kLedFlash]);
