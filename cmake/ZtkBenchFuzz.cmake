@@ -57,3 +57,14 @@ function(ztk_finish_benchmarks)
     endforeach()
     add_custom_target(run-benchmarks ${commands} DEPENDS benchmarks USES_TERMINAL VERBATIM)
 endfunction()
+
+# ztk_fuzz_instrument(<library>): in a fuzz build, instruments the library itself so that the
+# fuzzer is guided by its branches, not only by the harness's; programs that link it get the
+# sanitizer runtimes.
+function(ztk_fuzz_instrument target)
+    if(NOT ZTK_FUZZ)
+        return()
+    endif()
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+    target_link_options(${target} INTERFACE -fsanitize=address,undefined)
+endfunction()

@@ -1,22 +1,12 @@
 #include "commandline.h"
 
+#include "digitvalue.h"
+
 #include <algorithm>
 #include <limits>
 
 namespace ztk::simapp {
 namespace {
-
-int digitValue(QChar c, int base) {
-    const char16_t u = c.unicode();
-    int value = -1;
-    if (u >= '0' && u <= '9')
-        value = u - '0';
-    else if (u >= 'a' && u <= 'f')
-        value = u - 'a' + 10;
-    else if (u >= 'A' && u <= 'F')
-        value = u - 'A' + 10;
-    return value < base ? value : -1;
-}
 
 // The number made of the leading digits of `text` in `base`, at most `limit`.
 std::uint64_t leadingNumber(const QString& text, int base, std::uint64_t limit) {

@@ -1,5 +1,7 @@
 #include "displayentry.h"
 
+#include "digitvalue.h"
+
 #include <limits>
 
 namespace ztk::simapp {
@@ -36,7 +38,8 @@ class FieldScanner {
     std::optional<std::uint32_t> hex() {
         const bool negative = sign();
         if (pos_ + 2 < text_.size() && text_[pos_] == u'0' &&
-            (text_[pos_ + 1] == u'x' || text_[pos_ + 1] == u'X') && digit(text_[pos_ + 2], 16) >= 0)
+            (text_[pos_ + 1] == u'x' || text_[pos_ + 1] == u'X') &&
+            digitValue(text_[pos_ + 2], 16) >= 0)
             pos_ += 2;
         const auto value = digits(16, std::numeric_limits<std::uint32_t>::max());
         if (!value) return std::nullopt;
@@ -45,18 +48,6 @@ class FieldScanner {
     }
 
   private:
-    static int digit(QChar c, int base) {
-        const char16_t u = c.unicode();
-        int value = -1;
-        if (u >= '0' && u <= '9')
-            value = u - '0';
-        else if (u >= 'a' && u <= 'f')
-            value = u - 'a' + 10;
-        else if (u >= 'A' && u <= 'F')
-            value = u - 'A' + 10;
-        return value < base ? value : -1;
-    }
-
     bool sign() {
         while (pos_ < text_.size() && text_[pos_].isSpace())
             ++pos_;
@@ -69,8 +60,8 @@ class FieldScanner {
     std::optional<std::uint64_t> digits(int base, std::uint64_t limit) {
         const qsizetype start = pos_;
         std::uint64_t value = 0;
-        while (pos_ < text_.size() && digit(text_[pos_], base) >= 0) {
-            value = value * base + digit(text_[pos_], base);
+        while (pos_ < text_.size() && digitValue(text_[pos_], base) >= 0) {
+            value = value * base + digitValue(text_[pos_], base);
             if (value > limit) return std::nullopt;
             ++pos_;
         }
