@@ -1,5 +1,7 @@
 #include "testfiles.h"
 
+#include <fcntl.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -29,6 +31,60 @@ void writeFile(const std::string& path, const std::string& bytes) {
 
 std::string dataFile(const std::string& name) {
     return std::string(MSGFILE_TEST_DATA) + "/" + name;
+}
+
+}  // namespace ztk::msgfile::test
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace ztk::msgfile::test {
+
+namespace {
+constexpr uid_t kNobody = 65534;
+}
+
+SmallFileSystem::SmallFileSystem(std::size_t bytes, std::size_t inodes) {
+    const std::string options =
+        "size=" + std::to_string(bytes) + ",nr_inodes=" + std::to_string(inodes) + ",mode=0777";
+    mounted_ = ::mount("tmpfs", dir_.file("").c_str(), "tmpfs", 0, options.c_str()) == 0;
+}
+
+SmallFileSystem::~SmallFileSystem() {
+    if (mounted_) ::umount2(dir_.file("").c_str(), MNT_DETACH);
+}
+
+void SmallFileSystem::useUpInodes() const {
+    for (int i = 0; i < 100000; ++i) {
+        const std::string name = file("filler" + std::to_string(i));
+        const int fd = ::open(name.c_str(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+        if (fd < 0) return;
+        ::close(fd);
+    }
+}
+
+int runUnprivileged(const std::function<int()>& body) {
+    if (::geteuid() != 0) return body();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(126);
+        ::_exit(body());
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status)) return 127;
+    return WEXITSTATUS(status);
+}
+
+void openToEveryone(const std::string& path) {
+    if (::geteuid() != 0) return;
+    [[maybe_unused]] const int top = ::chown(path.c_str(), kNobody, kNobody);
+    ::chmod(path.c_str(), 0755);
+    std::error_code ec;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(path, ec)) {
+        [[maybe_unused]] const int r = ::chown(entry.path().c_str(), kNobody, kNobody);
+    }
 }
 
 }  // namespace ztk::msgfile::test
