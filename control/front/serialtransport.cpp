@@ -88,13 +88,24 @@ bool SerialTransport::send(const QByteArray& packet) {
     deviceName_ = serialDevicePath(p.serialComPort);
     settingsText_ =
         serialSettingsText(p.serialBaudRate, p.serialParity, p.serialDataBits, p.serialStopBits);
-    const SerialSettings settings = parseSerialSettings(settingsText_);
     if (port_.isOpen()) return false;
 
+    // The packet is in the dump before anything can refuse it, so the dump shows every
+    // packet the host tried to send; a refusal up to the open leaves the port closed and
+    // the next packet tries again.
     host_.dumpPacket(packet);
+    const SerialSettings settings = parseSerialSettings(settingsText_);
     port_.setPortName(deviceName_);
+    configure(settings);  // on the closed port: recorded, and put on the line by the open
     if (!port_.open(QIODevice::WriteOnly)) fail();
-    applySettings(settings);
+    // A device can take the open but not every setting (a pseudo-terminal keeps eight data
+    // bits), so they are confirmed on the open line; a refusal closes the port again before
+    // anything is written.
+    if (!configure(settings)) {
+        const ControlError refused = portError();
+        port_.close();
+        throw refused;
+    }
     if (port_.write(packet) != packet.size()) fail();
     drain(drainLimitMs_ >= 0 ? drainLimitMs_
                              : serialDrainTimeoutMs(packet.size(), settings.baudRate));
@@ -106,17 +117,19 @@ void SerialTransport::reset() {
     if (port_.isOpen()) port_.close();
 }
 
-void SerialTransport::fail() {
-    throw ControlError(static_cast<int>(port_.error()), kSerialSource,
-                       QStringLiteral("%1 (%2)").arg(port_.errorString(), deviceName_));
+ControlError SerialTransport::portError() const {
+    return ControlError(static_cast<int>(port_.error()), kSerialSource,
+                        QStringLiteral("%1 (%2)").arg(port_.errorString(), deviceName_));
 }
 
-void SerialTransport::applySettings(const SerialSettings& settings) {
-    if (!port_.setBaudRate(settings.baudRate) || !port_.setParity(settings.parity) ||
-        !port_.setDataBits(settings.dataBits) || !port_.setStopBits(settings.stopBits) ||
-        !port_.setFlowControl(QSerialPort::NoFlowControl)) {
-        fail();
-    }
+void SerialTransport::fail() {
+    throw portError();
+}
+
+bool SerialTransport::configure(const SerialSettings& settings) {
+    return port_.setBaudRate(settings.baudRate) && port_.setParity(settings.parity) &&
+           port_.setDataBits(settings.dataBits) && port_.setStopBits(settings.stopBits) &&
+           port_.setFlowControl(QSerialPort::NoFlowControl);
 }
 
 qint64 SerialTransport::queuedInSystem() const {

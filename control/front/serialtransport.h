@@ -1,6 +1,6 @@
 #pragma once
-// Serial mode: each packet opens the port, writes, waits until the bytes have left and
-// closes the port again.
+// Serial mode: each packet is dumped, then opens the port with its settings, writes, waits
+// until the bytes have left and closes the port again.
 
 #include <QSerialPort>
 #include <QString>
@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "front/controlerror.h"
 #include "front/transport.h"
 
 namespace ztk {
@@ -53,8 +54,11 @@ class SerialTransport : public Transport {
     void setQueueProbe(std::function<qint64()> probe) { queueProbe_ = std::move(probe); }
 
   private:
+    // The port's last error as a failure of the serial component.
+    ControlError portError() const;
     [[noreturn]] void fail();
-    void applySettings(const SerialSettings& settings);
+    // Gives the port `settings`; false when the open device refuses one.
+    bool configure(const SerialSettings& settings);
     // Waits until the bytes have left Qt's buffer and the operating system's queue.
     void drain(int timeoutMs);
     // Bytes the operating system still holds for the line (1 for a busy transmitter).

@@ -86,12 +86,49 @@ TEST_F(SerialMode, SettingsTextReachesThePortAndTheBufferFollowsThePacketLength)
     ASSERT_TRUE(m.QuickDisplay(QString(491, u'y')));
     EXPECT_EQ(contextOf(m).serial.outputBufferSize(), 527);
     pty.read(200);
+}
 
-    // Seven data bits are more than a pseudo-terminal can take: the port's refusal is logged.
+// Settings go to the port before it opens: one the device refuses (a pseudo-terminal keeps
+// eight data bits) fails the packet after its dump line, with a log line, and leaves the
+// port closed, so every later packet tries again instead of being refused silently; once
+// the setting is one the port takes, the next packet goes through.
+TEST_F(SerialMode, ARefusedSettingLeavesThePortClosedAndTheNextPacketTriesAgain) {
+    ScopedPauseOverride noPause(0);
+    setDumpSwitch(path("dump.txt"));
+    const auto sendFailures = [this] {
+        return log().filter("Error: ").filter("mscSerialPort[SendToMarquee]; ").size();
+    };
+    {
+        Marquee m;
+        prepare(m);
+        m.setSerialDataBits(7);
+        // Its blanking, memory layout and run sequence fail, but are only logged.
+        ASSERT_TRUE(m.Initialize());
+        EXPECT_FALSE(m.Reset());
+        EXPECT_FALSE(m.Reset());
+        EXPECT_FALSE(contextOf(m).serial.isOpen());
+        const QStringList dump = lines(path("dump.txt"));
+        ASSERT_EQ(dump.size(), 5);
+        EXPECT_TRUE(dump[1].contains("[2]E$!AU0008FF00"));
+        EXPECT_TRUE(dump[2].endsWith(" --> [1][1][1][1][1][1]Z00[2]E.SLA[4]"));
+        EXPECT_TRUE(dump[4].endsWith(" --> [1][1][1][1][1][1]Z00[2]E,[4]"));
+        EXPECT_EQ(sendFailures(), 5) << log().join("\n").toStdString();
+        EXPECT_TRUE(log().last().contains(pty.slavePath()));
+        EXPECT_TRUE(pty.read(100).isEmpty());
+    }
+
+    QFile::remove(path("log.txt"));
+    Marquee m;
+    prepare(m);
+    contextOf(m).state.logEnabled = true;  // as Initialize with a log file leaves it
     m.setSerialDataBits(7);
-    EXPECT_FALSE(m.QuickDisplay("x"));
-    EXPECT_TRUE(log().last().contains("mscSerialPort[SendToMarquee]; "))
-        << log().last().toStdString();
+    EXPECT_FALSE(m.Reset());
+    EXPECT_EQ(sendFailures(), 1);
+    m.setSerialDataBits(8);
+    ASSERT_TRUE(m.Reset()) << log().join("\n").toStdString();
+    EXPECT_EQ(pty.read(), test::packet("E,"));
+    EXPECT_EQ(lines(path("dump.txt")).size(), 7);
+    EXPECT_EQ(log().size(), 1);
 }
 
 TEST_F(SerialMode, PortThatCannotBeOpenedIsLoggedAfterTheDumpLine) {
@@ -117,18 +154,23 @@ TEST_F(SerialMode, PortThatCannotBeOpenedIsLoggedAfterTheDumpLine) {
         "Error: -2147221504, Clear()[Clear]; Failure consequence of SendToMarquee failure.\""));
 }
 
-TEST_F(SerialMode, SettingsThePortCannotTakeAreALoggedFailureBeforeAnythingIsSent) {
+// A settings text that no port can take (four data bits) is refused after the packet's dump
+// line, before the port is opened: a logged failure, and nothing reaches the line.
+TEST_F(SerialMode, SettingsNoPortCanTakeAreDumpedThenALoggedFailure) {
     ScopedPauseOverride noPause(0);
     setDumpSwitch(path("dump.txt"));
     Marquee m;
     prepare(m);
     m.setSerialDataBits(4);
     ASSERT_TRUE(m.Initialize());
+    const int dumped = lines(path("dump.txt")).size();
     EXPECT_FALSE(m.Reset());
     EXPECT_TRUE(log().last().contains(
         "Error: 380, mscSerialPort[SendToMarquee]; Invalid property value: the port cannot take "
         "the settings '9600,N,4,1'."));
-    EXPECT_TRUE(lines(path("dump.txt")).isEmpty());
+    ASSERT_EQ(lines(path("dump.txt")).size(), dumped + 1);
+    EXPECT_TRUE(lines(path("dump.txt")).last().endsWith(" --> [1][1][1][1][1][1]Z00[2]E,[4]"));
+    EXPECT_FALSE(contextOf(m).serial.isOpen());
     EXPECT_TRUE(pty.read(100).isEmpty());
 }
 

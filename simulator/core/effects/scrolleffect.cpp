@@ -43,7 +43,9 @@ int ScrollEffect::step(LedSurface& surface) {
         hold_ = duration();
         blankRow_ = LedBitmap(area().width, 1);
         startLine(0);
-    } else {
+    } else if (phase_ == Phase::Holding || phase_ == Phase::Ending) {
+        // The flash phase rests while rows are pushed in or out and runs while a line holds
+        // and while the page waits for it at the end.
         surface.flashTick();
     }
     switch (phase_) {

@@ -185,3 +185,28 @@ TEST(CharsetSets, ShapesThatReadOnAGrid) {
         EXPECT_TRUE(rowLit(descender, 0, f.rows)) << name(f, "descender g below the baseline");
     }
 }
+
+// Letters and digits are told apart: no two of them share a bitmap, and M, whose V starts
+// under its top row, differs there from N, whose diagonal starts lower down. Catches a
+// squeezed glyph as much as a hand-drawn one kept under the wrong code.
+TEST(CharsetSets, LookAlikesDiffer) {
+    const auto same = [](const CharSet& set, int a, int b) {
+        if (set.glyphWidth(a) != set.glyphWidth(b)) return false;
+        for (int r = 0; r < set.rows(); ++r)
+            if (set.rowBits(a, r) != set.rowBits(b, r)) return false;
+        return true;
+    };
+    const std::string capitalsAndDigits = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    for (const FontTable& f : kFonts) {
+        const CharSet main(charsetResource(0x100 | f.id));
+        const std::string shown =
+            capitalsAndDigits + (f.id == 1 ? "" : "abcdefghijklmnopqrstuvwxyz");
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            for (std::size_t j = i + 1; j < shown.size(); ++j) {
+                EXPECT_FALSE(same(main, index(shown[i]), index(shown[j])))
+                    << name(f, "look-alikes ") << shown[i] << shown[j];
+            }
+        }
+        EXPECT_NE(main.rowBits(index('M'), 1), main.rowBits(index('N'), 1)) << name(f, "M/N");
+    }
+}

@@ -362,6 +362,23 @@ OVERRIDES = {
                             '##..#',
                             '#...#',
                             '.###.'],
+    # The source's M starts its V two rows down, so that it reads as an H with a notch and
+    # not like the N beside it; the V from the top instead, as W has it from the bottom.
+    ('6x10.pcf.gz', 0x4D): ['#...#',
+                            '##.##',
+                            '#.#.#',
+                            '#.#.#',
+                            '#...#',
+                            '#...#',
+                            '#...#'],
+    # Squeezed to seven rows the source's dollar loses its S and reads as a double dagger.
+    ('6x10.pcf.gz', 0x24): ['..#..',
+                            '.####',
+                            '#.#..',
+                            '.###.',
+                            '..#.#',
+                            '####.',
+                            '..#..'],
     # The fixed-width sources draw "." and ":" as little crosses, which read as "+" on a
     # grid; square dots instead.
     ('6x10.pcf.gz', 0x2E): ['##',
@@ -457,6 +474,70 @@ OVERRIDES = {
 }
 
 
+# Hand-drawn glyphs of one set: (font id, kind, code) -> rows, the last on the set's bottom
+# row, kind 'main' or 'descender'. They replace what placing the source letter gives where
+# raising, squeezing or stretching spoils it (a letter with a descender raised into a main
+# set, a capital reaching below the baseline, a double-storey g squeezed).
+
+# The bold single-storey g of seven rows: the bowl of q over the tail of y.
+BOLD_G = ['.##.##',
+          '##.###',
+          '##.###',
+          '.##.##',
+          '....##',
+          '##..##',
+          '.####.']
+
+
+def tall_q(straight):
+    """The Q of the tall fixed-width sets: `straight` rows of sides, the tail leaving at the
+    bottom right."""
+    return (['.####..'] + ['#....#.'] * straight +
+            ['#..#.#.',
+             '#...##.',
+             '.#####.',
+             '......#'])
+
+
+def tall_percent(diagonal):
+    """The percent sign of the tall fixed-width sets: two rings joined by a diagonal whose
+    rows are given."""
+    return (['.##...',
+             '#..#.#',
+             '#..#.#',
+             '.##.#.'] + diagonal +
+            ['.#.##.',
+             '#.#..#',
+             '#.#..#',
+             '...##.'])
+
+
+SET_GLYPHS = {
+    # Raised into the main set, the single-storey g closes its tail like a 9; its tail
+    # turns up at the left instead, as in the seven-row sets.
+    (8, 'main', 0x67): ['.#####',
+                        '#....#',
+                        '#....#',
+                        '#....#',
+                        '.#####',
+                        '.....#',
+                        '#....#',
+                        '.####.'],
+    # Squeezed, the bold double-storey g is a blob that reads as "s" or a pound sign.
+    (3, 'main', 0x67): BOLD_G[:2] + BOLD_G[3:],
+    (6, 'main', 0x67): BOLD_G,
+    (3, 'descender', 0x67): BOLD_G,
+    # Raising the source's Q (its tail hangs below the baseline) folds the tail into a bar
+    # across the bowl. Stretched zone by zone, the percent sign bends out of shape.
+    (9, 'main', 0x51): tall_q(10),
+    (11, 'main', 0x51): tall_q(11),
+    (9, 'main', 0x25): tall_percent(['....#.', '....#.', '...#..', '...#..', '..#...',
+                                     '..#...', '.#....']),
+    (11, 'main', 0x25): tall_percent(['....#.', '....#.', '...#..', '...#..', '...#..',
+                                      '..#...', '..#...', '.#....']),
+}
+
+
 # Letters whose slab serifs make them as wide as an "m" in a fixed-width source: only the
 # stem and one column either side of it are kept.
 NARROWED = {('7x14.pcf.gz', ord('i')), ('7x14.pcf.gz', ord('l'))}
@@ -468,9 +549,15 @@ def narrow_to_stem(rows):
     return trim_columns(from_columns(cols[max(0, stem - 1):stem + 2]))
 
 
-def derive_glyph(font, recipe, code, below, cell_limit):
-    """Rows of glyph `code` in a window of recipe.above rows plus `below` under the baseline."""
+def derive_glyph(font, recipe, code, below, main_set):
+    """Rows of glyph `code` in a window of recipe.above rows plus `below` under the baseline.
+    Glyphs of a main set are kept within the set's cell."""
     height = recipe.above + below
+    cell_limit = recipe.cell if main_set else 0
+    drawn = SET_GLYPHS.get((recipe.font_id, 'main' if main_set else 'descender', code))
+    if drawn:
+        assert len(drawn) <= height and (not cell_limit or len(drawn[0]) <= cell_limit)
+        return blank(len(drawn[0]), height - len(drawn)) + drawn
     drawn = OVERRIDES.get((recipe.source, code))
     if drawn:
         grid = (len(drawn) - 1, drawn)
@@ -531,7 +618,7 @@ def build(recipe, fonts):
     for code in main_codes:
         if code in BLANKS or code == NARROW_BLANK:
             continue
-        main[code] = derive_glyph(font, recipe, code, below, recipe.cell)
+        main[code] = derive_glyph(font, recipe, code, below, True)
     gap = max(2, round(len(main[ord('n')][0]) * 0.6))
     for code in BLANKS:
         if code in main_codes:
@@ -548,7 +635,7 @@ def build(recipe, fonts):
     if recipe.descender_rows:
         codes = [ord(c) for c in 'gjpqy,']
         d_below = recipe.descender_rows - recipe.above
-        glyphs = [derive_glyph(font, recipe, c, d_below, 0) for c in codes]
+        glyphs = [derive_glyph(font, recipe, c, d_below, False) for c in codes]
         write_set(os.path.join(OUT_DIR, base + '-descender.txt'), recipe, 'descender',
                   recipe.descender_rows, codes, glyphs)
 

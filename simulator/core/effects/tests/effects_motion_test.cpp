@@ -76,5 +76,52 @@ TEST(EffectMotion, ScrollPushesOneRowEvery12Steps) {
     EXPECT_EQ(dump(sign.shown()), dump(LedBitmap(40, 16)));
 }
 
+// The flash phase rests while a page moves in and runs once it holds: on a 120-column sign
+// a flashing page (speed 3: it lasts 171 steps) that rolls or is wiped in from the side
+// takes 30 moves (60 steps), stays lit all that time and for the 25 holding steps of the lit
+// phase, then goes dark.
+TEST(EffectMotion, FlashingLedsStayLitWhileThePageMovesIn) {
+    for (const char* mode : {"g", "l"}) {
+        SCOPED_TRACE(mode);
+        EffectSign sign(test::model(120, 16),
+                        std::string("\0330") + mode + "\027\0071\0341WELCOME");
+        const LedSurface& s = sign.engine().surface();
+        for (int step = 1; step <= 60 + kFlashPhaseSteps - 1; ++step) {
+            sign.step();
+            ASSERT_TRUE(s.flashLit()) << "after " << step << " steps";
+            if (step == 60) {
+                // The motion is over: the page is in whole, and it is flashing ("1": red).
+                EXPECT_EQ(dump(sign.shown()), dump(sign.page().page()));
+                EXPECT_NE(dump(sign.shown()).find('1'), std::string::npos);
+            }
+        }
+        sign.step();
+        EXPECT_FALSE(s.flashLit());
+        EXPECT_TRUE(sign.engine().currentEffect());
+    }
+}
+
+// A rotating text that repeats moves on one column every 2 steps across the end of each pass:
+// the next pass starts at once instead of waiting for the flash phase to come round.
+TEST(EffectMotion, RepeatingRotateRunsOnWithoutStalling) {
+    for (const char* text : {"ABC", "WELCOME "}) {
+        SCOPED_TRACE(text);
+        EffectSign sign(test::model(40, 7), std::string("\0330a\0341") + text);
+        std::string before2, before1 = dump(sign.shown(), {1, 0, 39, 7});
+        for (int step = 1; step <= 600; ++step) {
+            sign.step();
+            const std::string now = dump(sign.shown(), {0, 0, 39, 7});
+            // Every 2 steps the display has moved left by exactly one column.
+            if (step >= 3 && step % 2 == 1) {
+                ASSERT_EQ(now, before2) << "after " << step << " steps";
+            }
+            before2 = before1;
+            before1 = dump(sign.shown(), {1, 0, 39, 7});
+        }
+        const int width = sign.page().content().columns();
+        EXPECT_GE(sign.engine().pagesLaidOut(), 600 / (2 * width));
+    }
+}
+
 }  // namespace
 }  // namespace ztk::sim

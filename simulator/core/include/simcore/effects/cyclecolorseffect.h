@@ -2,7 +2,8 @@
 // CycleColorsEffect: the page is shown with its lit LEDs cycling through the sign's colours,
 // each row one colour further on, changing every 4 steps; the rows settle into the page's
 // own colours from the bottom up, the last frame showing the page whole. It lasts at least
-// 200 steps whatever the page's speed.
+// 200 steps whatever the page's speed. The page stands in place, so its flashing LEDs flash
+// throughout.
 
 #include "simcore/effects/pacedeffect.h"
 
@@ -13,7 +14,7 @@ inline constexpr int kCycleColorsMinSteps = 200;
 
 class CycleColorsEffect : public PacedEffect {
   public:
-    CycleColorsEffect() : PacedEffect(4) {}
+    CycleColorsEffect() : PacedEffect(4, Flash::Throughout) {}
 
     void pageComplete() override;
 

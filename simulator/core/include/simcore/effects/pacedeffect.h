@@ -1,8 +1,9 @@
 #pragma once
 // PacedEffect: a display mode that brings its page on in a known number of moves, one move
 // every few steps, and then holds (ticking the flash phase) for what is left of the page's
-// duration. The motion is always shown whole: a page whose duration is shorter lasts as long
-// as its motion.
+// duration. The flash phase rests during the motion, unless the page stands in place all
+// along and only its colours change. The motion is always shown whole: a page whose
+// duration is shorter lasts as long as its motion.
 
 #include "simcore/effect.h"
 
@@ -14,7 +15,12 @@ class PacedEffect : public Effect {
     int step(LedSurface& surface) final;
 
   protected:
-    explicit PacedEffect(int stepsPerMove) : stepsPerMove_(stepsPerMove < 1 ? 1 : stepsPerMove) {}
+    // When the flash phase ticks: only while the page holds after its motion, or on every
+    // step after the first (a page shown in place whose moves only recolour it).
+    enum class Flash { AfterMotion, Throughout };
+
+    explicit PacedEffect(int stepsPerMove, Flash flash = Flash::AfterMotion)
+        : stepsPerMove_(stepsPerMove < 1 ? 1 : stepsPerMove), flash_(flash) {}
 
     // Prepares the motion on the first step, before move 0; returns the number of moves.
     virtual int begin(LedSurface& surface) = 0;
@@ -29,7 +35,11 @@ class PacedEffect : public Effect {
     int moves() const { return moves_; }
 
   private:
+    // Steps the motion takes: the steps of every move, the pause after the last included.
+    long long motionSteps() const { return static_cast<long long>(moves_) * stepsPerMove_; }
+
     int stepsPerMove_;
+    Flash flash_;
     int moves_ = 0;
 };
 
