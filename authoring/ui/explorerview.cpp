@@ -5,6 +5,7 @@
 #include "legendo/nodekey.h"
 
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -42,6 +43,10 @@ ExplorerView::ExplorerView(QWidget* parent) : QTreeWidget(parent) {
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setUniformRowHeights(true);
     setIconSize(QSize(16, 16));
+    // Long paths scroll sideways rather than being cut short.
+    setTextElideMode(Qt::ElideNone);
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
     connect(this, &QTreeWidget::currentItemChanged, this,
             [this](QTreeWidgetItem* current) { currentChanged(current); });
 }
