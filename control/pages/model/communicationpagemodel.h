@@ -31,7 +31,7 @@ enum class ConnectChoice { Serial = 0, TcpIp = 1, Simulate = 2 };
 
 class CommunicationPageModel final : public PageModel {
   public:
-    // The page as it opens: serial chosen, nothing else filled in.
+    // The page as it opens: serial chosen, the lists filled but none chosen.
     CommunicationPageModel() = default;
 
     // Loads the port and address texts, the serial settings and the option button
@@ -67,12 +67,13 @@ class CommunicationPageModel final : public PageModel {
     void leavePortBox();
 
   private:
+    // Until a control is loaded no list has an entry chosen.
     ConnectChoice mode_ = ConnectChoice::Serial;
-    std::uint8_t comPort_ = 1;
-    std::int32_t baudRate_ = 9600;
-    QString parity_ = QStringLiteral("None");
-    std::uint8_t dataBits_ = 8;
-    std::uint8_t stopBits_ = 1;
+    std::uint8_t comPort_ = 0;
+    std::int32_t baudRate_ = 0;
+    QString parity_;
+    std::uint8_t dataBits_ = 0;
+    std::uint8_t stopBits_ = 0;
     QString networkAddress_;
     QString port_;
 };

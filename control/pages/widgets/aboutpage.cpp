@@ -9,7 +9,8 @@
 
 namespace ztk::pages {
 
-AboutPage::AboutPage(QWidget* parent) : PropertyPage(parent) {
+// Nothing on this page comes from or goes to the control: it has no model.
+AboutPage::AboutPage(QWidget* parent) : PropertyPage(nullptr, parent) {
     setObjectName(QStringLiteral("ppgAbout"));
 
     auto* title = new QLabel(text::kAboutTitle);

@@ -11,11 +11,6 @@ class AboutPage final : public PropertyPage {
     explicit AboutPage(QWidget* parent = nullptr);
 
     QString caption() const override;
-    // Nothing on this page comes from or goes to the control.
-    void load(const Marquee&) override {}
-    std::optional<Refusal> apply(Marquee&) override { return std::nullopt; }
-    bool isChanged() const override { return false; }
-    void setUnchanged() override {}
 };
 
 }  // namespace ztk::pages

@@ -38,7 +38,7 @@ void addRow(QFormLayout* form, const QString& label, QWidget* field) {
 }  // namespace
 
 CommunicationPage::CommunicationPage(QWidget* parent)
-    : PropertyPage(parent),
+    : PropertyPage(&model_, parent),
       serial_(option(field::kSerialOption, text::kSerialOption)),
       tcpIp_(option(field::kTcpIpOption, text::kTcpIpOption)),
       simulate_(option(field::kSimulateOption, text::kSimulateOption)),
@@ -141,15 +141,6 @@ QComboBox* CommunicationPage::list(const QString& name, const QStringList& entri
 
 QString CommunicationPage::caption() const {
     return text::kCommunicationCaption;
-}
-
-void CommunicationPage::load(const Marquee& marquee) {
-    model_.load(marquee);
-    showModel();
-}
-
-std::optional<Refusal> CommunicationPage::apply(Marquee& marquee) {
-    return model_.apply(marquee);
 }
 
 bool CommunicationPage::eventFilter(QObject* watched, QEvent* event) {

@@ -20,19 +20,15 @@ class CommunicationPage final : public PropertyPage {
     explicit CommunicationPage(QWidget* parent = nullptr);
 
     QString caption() const override;
-    void load(const Marquee& marquee) override;
-    std::optional<Refusal> apply(Marquee& marquee) override;
-    bool isChanged() const override { return model_.isChanged(); }
-    void setUnchanged() override { model_.setUnchanged(); }
 
     const CommunicationPageModel& model() const { return model_; }
 
   protected:
+    void showModel() override;
     // Tab on optSerial goes to the port list.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void showModel();
     QComboBox* list(const QString& name, const QStringList& entries,
                     void (CommunicationPageModel::*choose)(int));
 

@@ -33,7 +33,7 @@ QPushButton* browseButton(const QString& name, const QString& description) {
 }  // namespace
 
 GeneralPage::GeneralPage(PagePrompter& prompter, QWidget* parent)
-    : PropertyPage(parent),
+    : PropertyPage(&model_, parent),
       prompter_(prompter),
       type_(new QComboBox),
       address_(textBox(field::kMarqueeAddress, text::kMarqueeAddressTip)),
@@ -103,15 +103,6 @@ GeneralPage::GeneralPage(PagePrompter& prompter, QWidget* parent)
 
 QString GeneralPage::caption() const {
     return text::kGeneralCaption;
-}
-
-void GeneralPage::load(const Marquee& marquee) {
-    model_.load(marquee);
-    showModel();
-}
-
-std::optional<Refusal> GeneralPage::apply(Marquee& marquee) {
-    return model_.apply(marquee);
 }
 
 void GeneralPage::showModel() {

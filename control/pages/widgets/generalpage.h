@@ -19,15 +19,13 @@ class GeneralPage final : public PropertyPage {
     explicit GeneralPage(PagePrompter& prompter, QWidget* parent = nullptr);
 
     QString caption() const override;
-    void load(const Marquee& marquee) override;
-    std::optional<Refusal> apply(Marquee& marquee) override;
-    bool isChanged() const override { return model_.isChanged(); }
-    void setUnchanged() override { model_.setUnchanged(); }
 
     const GeneralPageModel& model() const { return model_; }
 
+  protected:
+    void showModel() override;
+
   private:
-    void showModel();
     // Runs a chooser preset with `box`'s text; a chosen file replaces the text, a cancelled
     // chooser leaves it.
     void chooseFile(FilteredLineEdit* box, bool save, const QString& filter);
