@@ -15,6 +15,11 @@ FilteredLineEdit::FilteredLineEdit(QWidget* parent) : QLineEdit(parent) {
     setAcceptDrops(false);
 }
 
+void FilteredLineEdit::setKeyFilter(KeyFilter filter) {
+    filter_ = std::move(filter);
+    setAttribute(Qt::WA_InputMethodEnabled, !filter_);
+}
+
 void FilteredLineEdit::typeText(const QString& text) {
     for (QChar key : text) {
         if (!filter_) {

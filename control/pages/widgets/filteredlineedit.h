@@ -19,7 +19,8 @@ class FilteredLineEdit : public QLineEdit {
 
     explicit FilteredLineEdit(QWidget* parent = nullptr);
 
-    void setKeyFilter(KeyFilter filter) { filter_ = std::move(filter); }
+    // Also turns input methods off for the box: their composed text would not pass the filter.
+    void setKeyFilter(KeyFilter filter);
     // Inserts `text` at the cursor as if its characters were typed one after another.
     void typeText(const QString& text);
     // Does what losing the focus does (the dialog calls it before it applies, since OK
