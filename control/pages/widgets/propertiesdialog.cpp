@@ -1,13 +1,12 @@
 #include "ZTKMarqueePages/propertiesdialog.h"
 
 #include <QApplication>
-
-#include <algorithm>
-
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "ZTKMarqueePages/pageprompter.h"
 #include "model/pagetexts.h"
