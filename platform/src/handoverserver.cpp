@@ -115,9 +115,9 @@ void HandoverServer::serve(QLocalSocket* socket, std::shared_ptr<RecordReader> r
         const HandoverRecord record = reader->takeRecord();
         switch (record.message) {
             case kCopyDataMessage: {
-                if (record.kind == kReadBackKind && readBackHandler_) {
+                if (record.kind == kReadBackKind) {
                     const ReadBackHandler readBack = readBackHandler_;
-                    QByteArray reply = readBack(record.data);
+                    QByteArray reply = readBack ? readBack(record.data) : QByteArray();
                     if (!alive) break;
                     if (reply.size() > static_cast<qsizetype>(kMaxRecordBytes)) reply.clear();
                     socket->write(encodeAnswer(reply.size()));

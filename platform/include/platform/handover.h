@@ -18,8 +18,9 @@
 // Read-back (kind kReadBackKind = 9000, our own; the control never sends it): a copy-data
 // record whose data names what to read back ("leds" or "png" for the simulator's screen).
 // The answer's result n is followed by n bytes of reply when n > 0; 0 means the receiver
-// reads nothing back (a receiver without a read-back handler, or a request it does not
-// know), and no bytes follow. A reply is never longer than kMaxRecordBytes.
+// reads nothing back (it has no read-back handler, or does not know the request), and no
+// bytes follow. Read-back records never reach the copy-data handler. A reply is never longer
+// than kMaxRecordBytes.
 //
 // The client waits synchronously for the answer, so the receiver must run on another
 // thread or in another process.
@@ -102,7 +103,7 @@ class HandoverServer : public QObject {
 
     // Without a handler copy-data records are answered with 0.
     void setCopyDataHandler(CopyDataHandler handler);
-    // Without a handler read-back records go to the copy-data handler like any other kind.
+    // Without a handler read-back records are answered with 0 (nothing to read back).
     void setReadBackHandler(ReadBackHandler handler);
 
     // Starts listening under `className`. Returns false when another live receiver already
