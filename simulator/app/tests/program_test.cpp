@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QImage>
+#include <QStandardPaths>
 
 #include <csignal>
 
@@ -110,6 +111,37 @@ TEST(ProgramTest, SigtermEndsTheSignAsClosingItsWindowDoes) {
         EXPECT_EQ(again->waitForExit(), 0) << number;
         EXPECT_FALSE(QFileInfo::exists(socket)) << number;
     }
+}
+
+TEST(ProgramTest, LosingTheDisplaySavesWhatItCanAndFails) {
+    const QString xvfb = QStandardPaths::findExecutable("Xvfb");
+    if (xvfb.isEmpty()) GTEST_SKIP() << "Xvfb is not installed";
+    // A display of our own, on the first free number, that the test can take away.
+    RunningProgram display(xvfb, {"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten",
+                                  "tcp"});
+    ASSERT_TRUE(display.waitForOutput("\n"));
+    const QString number = display.standardOutput().trimmed();
+
+    const ProgramCopy program;
+    const QString className = testing::uniqueClassName() + "-display";
+    const QString link = program.folder() + "/ttyLost";
+    RunningProgram sign(program.path(), {"-class", className, "-pty", link},
+                        {"DISPLAY=:" + number, "QT_QPA_PLATFORM=", "WAYLAND_DISPLAY="});
+    ASSERT_TRUE(sign.waitForOutput("serial line at"));
+    const QString socket = platform::handoverSocketPath(className);
+    ASSERT_TRUE(platform::waitUntil([&] { return QFileInfo::exists(socket); }, 10, 20000));
+
+    display.sendSignal(SIGTERM);
+    ASSERT_TRUE(display.waitForExit());
+    const auto status = sign.waitForExit();
+    ASSERT_TRUE(status);
+    EXPECT_NE(*status, 0);
+    EXPECT_TRUE(sign.standardError().contains("the window position was saved"))
+        << sign.standardError().toStdString();
+    EXPECT_FALSE(QFileInfo::exists(socket));
+    EXPECT_FALSE(QFileInfo(link).isSymLink());
+    const SimSettings settings(program.settingsPath());
+    EXPECT_GE(settings.integer(key::kLeft, -1), 0);
 }
 
 }  // namespace
