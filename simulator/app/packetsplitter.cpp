@@ -9,7 +9,7 @@ namespace {
 constexpr std::uint8_t kSoh = 0x01;
 constexpr std::uint8_t kStx = 0x02;
 constexpr std::uint8_t kEot = 0x04;
-// A run of SOH bytes is kept up to this length; more only wastes buffer.
+// A run of SOH bytes is kept up to this length (and half the bound); more only wastes buffer.
 constexpr std::size_t kMaxSohRun = 64;
 // After a packet the buffer keeps at most this much memory, so that many quiet
 // connections do not each hold the largest packet they once carried.
@@ -40,7 +40,8 @@ PacketSplitter::HeaderMatcher::Result PacketSplitter::HeaderMatcher::next(std::u
 }
 
 PacketSplitter::PacketSplitter(std::size_t maxPacketBytes)
-    : maxPacketBytes_(std::max<std::size_t>(maxPacketBytes, 16)) {}
+    : maxPacketBytes_(std::max<std::size_t>(maxPacketBytes, 16)),
+      maxSohRun_(std::min(kMaxSohRun, maxPacketBytes_ / 2)) {}
 
 void PacketSplitter::feed(std::span<const std::uint8_t> bytes, const PacketHandler& onPacket) {
     std::size_t i = 0;
@@ -60,7 +61,7 @@ void PacketSplitter::feed(std::span<const std::uint8_t> bytes, const PacketHandl
                     break;
                 }
                 ++i;
-                if (sohRun && byte == kSoh && buffer_.size() >= kMaxSohRun) {
+                if (sohRun && byte == kSoh && buffer_.size() >= maxSohRun_) {
                     ++counts_.garbageBytes;
                     break;
                 }

@@ -88,6 +88,7 @@ class PacketSplitter {
     void beginHeader(std::uint8_t soh);
 
     std::size_t maxPacketBytes_;
+    std::size_t maxSohRun_;
     std::vector<std::uint8_t> buffer_;
     State state_ = State::Idle;
     HeaderMatcher header_;

@@ -121,6 +121,9 @@ TEST(PacketSplitterTest, AGigabyteWithoutAFrameEndIsCutAtTheBoundAndTheNextPacke
     EXPECT_EQ(split(small, fits + frame(std::string(22, 'z')) + fits).packets,
               (std::vector<std::string>{fits, fits}));
     EXPECT_EQ(small.counts().oversizePackets, 1u);
+    // A long run of SOH bytes is kept short, within the bound too.
+    EXPECT_EQ(split(small, std::string(100, '\x01') + "Z00\x02G x\x04").packets.size(), 1u);
+    EXPECT_LE(small.buffered(), 32u);
 }
 
 TEST(SignAddressTest, ItsOwnAddressAndTheBroadcastAreTaken) {
