@@ -35,6 +35,10 @@ bool ShutdownSignals::install() {
     return true;
 }
 
+bool ShutdownSignals::installed() {
+    return pipeEnds[0] >= 0;
+}
+
 ShutdownSignals::ShutdownSignals(QObject* parent) : QObject(parent) {
     if (pipeEnds[0] < 0) return;
     notifier_ = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, this);

@@ -16,6 +16,9 @@ class ShutdownSignals : public QObject {
     // Installs the handlers (once per process). Signals that arrive before a ShutdownSignals
     // exists wait in the pipe. False when the pipe cannot be made.
     static bool install();
+    // Whether install() has run in this process (the program does; tests do not, so that the
+    // signals keep ending a test run).
+    static bool installed();
 
     // Listens to the pipe of install(), which must have been called.
     explicit ShutdownSignals(QObject* parent = nullptr);

@@ -88,7 +88,7 @@ SimulatorApp::StartResult SimulatorApp::start(const QStringList& arguments) {
     QObject::connect(server_.get(), &platform::HandoverServer::activateRequested, window,
                      &SignWindow::bringForward);
 
-    if (ShutdownSignals::install()) {
+    if (ShutdownSignals::installed()) {
         signals_ = std::make_unique<ShutdownSignals>();
         QObject::connect(signals_.get(), &ShutdownSignals::received, window, [this] { end(); });
     }

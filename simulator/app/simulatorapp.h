@@ -46,7 +46,8 @@ class SimulatorApp {
     QString error() const { return error_; }
 
     // Closes the window as its close box does (position saved, engine stopped), then calls
-    // the end handler. Runs for SIGTERM, SIGINT and SIGHUP once started.
+    // the end handler. Runs for SIGTERM, SIGINT and SIGHUP once started, when the program
+    // has installed ShutdownSignals.
     void end();
     // Called by end() once the window is closed; the program ends its event loop there.
     void setEndHandler(std::function<void()> handler) { endHandler_ = std::move(handler); }
