@@ -44,8 +44,17 @@ bool HandoverClient::sendActivate(int timeoutMs) {
     return roundTrip(kActivateMessage, 0, {}, timeoutMs).has_value();
 }
 
+std::optional<QByteArray> HandoverClient::requestReadBack(const QByteArray& request,
+                                                          int timeoutMs) {
+    QByteArray reply;
+    if (!roundTrip(kCopyDataMessage, kReadBackKind, request, timeoutMs, &reply))
+        return std::nullopt;
+    return reply;
+}
+
 std::optional<std::int64_t> HandoverClient::roundTrip(std::uint32_t message, std::uint64_t kind,
-                                                      const QByteArray& data, int timeoutMs) {
+                                                      const QByteArray& data, int timeoutMs,
+                                                      QByteArray* reply) {
     if (broken_ || data.size() > static_cast<qsizetype>(kMaxRecordBytes)) return std::nullopt;
     const QDeadlineTimer deadline(std::max(timeoutMs, 0));
     auto fail = [this]() -> std::optional<std::int64_t> {
@@ -68,6 +77,16 @@ std::optional<std::int64_t> HandoverClient::roundTrip(std::uint32_t message, std
     const std::int64_t result = decodeAnswer(answer);
     // The receiver may have dropped the connection with its refusal: treat it as spent.
     if (result == kRefused) return fail();
+    if (reply && result > 0) {
+        // A reply follows the answer; its size is checked before anything is allocated.
+        if (result > static_cast<std::int64_t>(kMaxRecordBytes)) return fail();
+        const auto size = static_cast<qsizetype>(result);
+        while (socket_->bytesAvailable() < size) {
+            if (!socket_->waitForReadyRead(remainingMs(deadline))) return fail();
+        }
+        *reply = socket_->read(size);
+        if (reply->size() != size) return fail();
+    }
     return result;
 }
 

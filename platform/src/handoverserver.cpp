@@ -46,6 +46,10 @@ void HandoverServer::setCopyDataHandler(CopyDataHandler handler) {
     handler_ = std::move(handler);
 }
 
+void HandoverServer::setReadBackHandler(ReadBackHandler handler) {
+    readBackHandler_ = std::move(handler);
+}
+
 bool HandoverServer::isListening() const {
     return server_ != nullptr;
 }
@@ -111,6 +115,15 @@ void HandoverServer::serve(QLocalSocket* socket, std::shared_ptr<RecordReader> r
         const HandoverRecord record = reader->takeRecord();
         switch (record.message) {
             case kCopyDataMessage: {
+                if (record.kind == kReadBackKind) {
+                    const ReadBackHandler readBack = readBackHandler_;
+                    QByteArray reply = readBack ? readBack(record.data) : QByteArray();
+                    if (!alive) break;
+                    if (reply.size() > static_cast<qsizetype>(kMaxRecordBytes)) reply.clear();
+                    socket->write(encodeAnswer(reply.size()));
+                    socket->write(reply);
+                    break;
+                }
                 // A copy, so that a handler that replaces itself or ends the server runs on.
                 const CopyDataHandler handler = handler_;
                 const std::int64_t result = handler ? handler(record.kind, record.data) : 0;

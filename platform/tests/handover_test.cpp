@@ -179,5 +179,29 @@ TEST(Handover, ReceiverVanishingMidCallEndsTheCallAtOnce) {
     EXPECT_TRUE(next.isListening());
 }
 
+TEST(Handover, AReadBackReplyFollowsItsAnswerAndKeepsTheConnectionInStep) {
+    const QByteArray screen = patterned(3 << 20);
+    HandoverServerThread receiver([&](std::unique_ptr<HandoverServer>& server) {
+        ASSERT_TRUE(server->listen(kSim));
+        server->setCopyDataHandler([](std::uint64_t kind, const QByteArray&) -> std::int64_t {
+            return kind == 586 ? 1 : 0;
+        });
+        server->setReadBackHandler(
+            [&](const QByteArray& request) { return request == "screen" ? screen : QByteArray(); });
+    });
+    auto client = HandoverClient::find(kSim);
+    ASSERT_NE(client, nullptr);
+    EXPECT_EQ(client->requestReadBack("screen"), screen);
+    EXPECT_EQ(client->sendCopyData(586, "after"), 1);  // the reply was read whole
+    EXPECT_EQ(client->requestReadBack("unknown"), QByteArray());
+    EXPECT_EQ(client->requestReadBack("screen"), screen);
+
+    // A receiver without read-back answers as for any unknown kind: nothing to read back.
+    HandoverRecorder plain(QStringLiteral("plain"));
+    auto toPlain = HandoverClient::find(QStringLiteral("plain"));
+    ASSERT_NE(toPlain, nullptr);
+    EXPECT_EQ(toPlain->requestReadBack("screen"), QByteArray());
+}
+
 }  // namespace
 }  // namespace ztk::platform

@@ -26,7 +26,10 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     QString pending;
     bool hasPending = false;
     for (const QString& argument : arguments) {
-        if (argument.startsWith(u'-') || argument.startsWith(u'/')) {
+        if (hasPending && kPathFlags.contains(pending)) {
+            result.values_.insert(pending, argument);
+            hasPending = false;
+        } else if (argument.startsWith(u'-') || argument.startsWith(u'/')) {
             pending = argument.mid(1);
             hasPending = true;
             result.values_.insert(pending, QStringLiteral("TRUE"));

@@ -17,7 +17,9 @@ class CommandLine {
     // Reads `arguments` (without the program name) in order. An argument that begins with "-"
     // or "/" is a flag: its name (without the sign, compared case-sensitively) is stored with
     // the value "TRUE" and becomes the pending flag. Any other argument is the value of the
-    // pending flag, which is then cleared; with no flag pending it is ignored.
+    // pending flag, which is then cleared; with no flag pending it is ignored. The flags that
+    // name a file (kPathFlags) take the argument after them as it is, so that a path may
+    // begin with "/" and "-" may stand for standard output.
     static CommandLine parse(const QStringList& arguments);
 
     bool has(const QString& key) const { return values_.contains(key); }
@@ -33,6 +35,10 @@ class CommandLine {
   private:
     QHash<QString, QString> values_;
 };
+
+// Flags whose value is a path: "-pty PATH", "-snapshot FILE", "-leds FILE".
+inline const QStringList kPathFlags = {QStringLiteral("pty"), QStringLiteral("snapshot"),
+                                       QStringLiteral("leds")};
 
 // The window class the simulator registers when the command line names none.
 inline const QString kDefaultClassName = QStringLiteral("OrvexSimWnd");

@@ -1,63 +1,89 @@
 #include "hyperlinklabel.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QProcess>
-#include <QUrl>
+
+#include <memory>
 
 #include "prompter.h"
 
 namespace ztk::simapp {
 
-QString openErrorText(int code) {
-    switch (code) {
-        case 0:
-            return QStringLiteral("The operating system is out\nof memory or resources.");
+namespace {
+
+// Why xdg-open could not open an address, from its exit status.
+QString xdgOpenFailure(int status) {
+    switch (status) {
+        case 1:
+            return QStringLiteral("xdg-open did not accept the address.");
         case 2:
-            return QStringLiteral("The specified file was not found.");
+            return QStringLiteral("xdg-open: a file named by the address does not exist.");
         case 3:
-            return QStringLiteral("The specified path was not found.");
-        case 5:
-            return QStringLiteral("The operating system denied\naccess to the specified file.");
-        case 8:
-            return QStringLiteral("There was not enough memory to complete the operation.");
-        case 11:
-            return QStringLiteral(
-                "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
-        case 26:
-            return QStringLiteral("A sharing violation occurred. ");
-        case 27:
-            return QStringLiteral("The filename association is\nincomplete or invalid.");
-        case 28:
-            return QStringLiteral(
-                "The DDE transaction could not\nbe completed because the request timed out.");
-        case 29:
-            return QStringLiteral("The DDE transaction failed.");
-        case 30:
-            return QStringLiteral(
-                "The DDE transaction could not\nbe completed because other DDE transactions\n"
-                "were being processed.");
-        case 31:
-            return QStringLiteral(
-                "There is no application associated\nwith the given filename extension.");
-        case 32:
-            return QStringLiteral("The specified dynamic-link library was not found.");
+            return QStringLiteral("xdg-open found no program to open web addresses.");
+        case 4:
+            return QStringLiteral("The program chosen by xdg-open could not open the address.");
         default:
-            return QStringLiteral("Unknown Error (%1) occurred.").arg(code);
+            return QStringLiteral("xdg-open failed (exit status %1).").arg(status);
     }
 }
 
-bool openWithDesktop(const QString& address) {
-    if (QDesktopServices::openUrl(QUrl(address))) return true;
+// The second way: the command named by BROWSER. Reports `firstReason` with its own.
+void openWithBrowserVariable(const QString& address, const QString& firstReason,
+                             const std::function<void(const OpenOutcome&)>& done) {
     const QString browser = qEnvironmentVariable("BROWSER").section(u':', 0, 0);
     QStringList command = QProcess::splitCommand(browser);
-    if (command.isEmpty()) return false;
+    if (command.isEmpty()) {
+        done({false, firstReason + QStringLiteral("\nBROWSER is not set.")});
+        return;
+    }
     const QString program = command.takeFirst();
     command.append(address);
-    return QProcess::startDetached(program, command);
+    if (QProcess::startDetached(program, command)) {
+        done({true, {}});
+        return;
+    }
+    done({false, firstReason +
+                     QStringLiteral("\nThe program \"%1\" named by BROWSER could not be started.")
+                         .arg(program)});
+}
+
+}  // namespace
+
+void openWithDesktop(const QString& address, std::function<void(const OpenOutcome&)> done) {
+    auto* process = new QProcess;
+    // Exactly one report, whether the process fails to start, crashes or ends.
+    auto report = std::make_shared<std::function<void(const OpenOutcome&)>>(std::move(done));
+    const auto finish = [process, report, address](const QString& reason) {
+        process->disconnect();
+        process->deleteLater();
+        if (!*report) return;
+        const auto callback = std::move(*report);
+        *report = nullptr;
+        if (reason.isEmpty())
+            callback({true, {}});
+        else
+            openWithBrowserVariable(address, reason, callback);
+    };
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process, finish](QProcess::ProcessError error) {
+                         if (error == QProcess::FailedToStart)
+                             finish(QStringLiteral("xdg-open was not found."));
+                         else if (process->state() == QProcess::NotRunning)
+                             finish(QStringLiteral("xdg-open stopped unexpectedly."));
+                     });
+    QObject::connect(process, &QProcess::finished, process,
+                     [finish](int status, QProcess::ExitStatus how) {
+                         if (how == QProcess::CrashExit)
+                             finish(QStringLiteral("xdg-open stopped unexpectedly."));
+                         else
+                             finish(status == 0 ? QString() : xdgOpenFailure(status));
+                     });
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->start(QStringLiteral("xdg-open"), {address});
 }
 
 HyperlinkLabel::HyperlinkLabel(Prompter& prompter, QWidget* parent)
@@ -94,16 +120,19 @@ QFont HyperlinkLabel::shownFont() const {
     return shown;
 }
 
-bool HyperlinkLabel::open() {
-    if (opener_ && opener_(target_)) {
-        setVisited(true);
-        return true;
-    }
-    QApplication::beep();
-    prompter_.warning(
-        window(), kProgramTitle,
-        QStringLiteral("Unable to open hyperlink:\n\n") + openErrorText(kNoAssociation));
-    return false;
+void HyperlinkLabel::open() {
+    if (!opener_) return;
+    const QPointer<HyperlinkLabel> self(this);
+    opener_(target_, [self](const OpenOutcome& outcome) {
+        if (!self) return;
+        if (outcome.opened) {
+            self->setVisited(true);
+            return;
+        }
+        QApplication::beep();
+        self->prompter_.warning(self->window(), kProgramTitle,
+                                QStringLiteral("Unable to open hyperlink:\n\n") + outcome.reason);
+    });
 }
 
 QSize HyperlinkLabel::sizeHint() const {

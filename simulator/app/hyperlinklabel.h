@@ -17,17 +17,19 @@ inline const QColor kLinkColor(0, 0, 238);
 inline const QColor kVisitedColor(85, 26, 139);
 inline const QColor kHoverColor(255, 0, 0);
 
-// The shell's error text for opening failure `code`.
-QString openErrorText(int code);
-// The error code reported when no program would open the address: nothing is associated
-// with it.
-inline constexpr int kNoAssociation = 31;
+// How an attempt to open an address ended; `reason` says why it failed.
+struct OpenOutcome {
+    bool opened = false;
+    QString reason;
+};
 
 class HyperlinkLabel : public QWidget {
     Q_OBJECT
   public:
-    // Opens `address`; true when a program took it.
-    using Opener = std::function<bool(const QString& address)>;
+    // Opens `address` and calls `done` once with the outcome, at once or later from the
+    // event loop.
+    using Opener =
+        std::function<void(const QString& address, std::function<void(const OpenOutcome&)> done)>;
 
     explicit HyperlinkLabel(Prompter& prompter, QWidget* parent = nullptr);
 
@@ -43,11 +45,11 @@ class HyperlinkLabel : public QWidget {
     // The colour the text is drawn in now.
     QColor textColor() const;
 
-    // Replaces how addresses are opened (the desktop's default browser, then $BROWSER).
+    // Replaces how addresses are opened (xdg-open, then $BROWSER).
     void setOpener(Opener opener) { opener_ = std::move(opener); }
-    // Opens the target: marks the link visited, or beeps and warns "Unable to open
-    // hyperlink:" with the reason. True when it opened.
-    bool open();
+    // Opens the target. Once the opener reports, the link is marked visited when it really
+    // opened, or the label beeps and warns "Unable to open hyperlink:" with the reason.
+    void open();
 
     QSize sizeHint() const override;
 
@@ -68,8 +70,9 @@ class HyperlinkLabel : public QWidget {
     bool hovered_ = false;
 };
 
-// Opens `address` with the desktop's default browser, or else with the command named by the
-// BROWSER environment variable (its first entry); true when one started.
-bool openWithDesktop(const QString& address);
+// Opens `address` with xdg-open, which hands it to the desktop's browser and tells by its
+// exit status whether that worked; when it cannot, with the command named by the BROWSER
+// environment variable (its first entry), which counts as opened once it has started.
+void openWithDesktop(const QString& address, std::function<void(const OpenOutcome&)> done);
 
 }  // namespace ztk::simapp

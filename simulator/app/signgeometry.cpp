@@ -31,4 +31,22 @@ QSize clientSize(int columns, int rows, int zoom, int linkBarHeight) {
     return {columns * pitch, rows * pitch + linkBarHeight};
 }
 
+QSize clientRoom(QSize screen, const QMargins& frame) {
+    return {std::max(screen.width() - frame.left() - frame.right(), 0),
+            std::max(screen.height() - frame.top() - frame.bottom(), 0)};
+}
+
+QPoint framePlacement(const QRect& room, QSize frameSize, QPoint stored) {
+    const bool onRoom = stored.x() >= 0 && stored.y() >= 0 && stored.x() <= room.right() &&
+                        stored.y() <= room.bottom();
+    if (!onRoom) {
+        return {room.x() + (room.width() - frameSize.width()) / 2,
+                room.y() + (room.height() - frameSize.height()) / 2};
+    }
+    // A frame larger than the room keeps its top-left corner (and so its title bar) on it.
+    const int x = std::max(std::min(stored.x(), room.right() + 1 - frameSize.width()), room.x());
+    const int y = std::max(std::min(stored.y(), room.bottom() + 1 - frameSize.height()), room.y());
+    return {x, y};
+}
+
 }  // namespace ztk::simapp

@@ -2,6 +2,9 @@
 // The size of the sign window: every LED takes (zoom + 1) x (zoom + 1) screen pixels, and the
 // link bar runs along the bottom.
 
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
 #include <QSize>
 
 namespace ztk::simapp {
@@ -20,5 +23,14 @@ ZoomFit fitZoom(int columns, int rows, int zoom, int linkBarHeight, QSize screen
 
 // The client area for `columns` x `rows` LEDs at `zoom` with the link bar.
 QSize clientSize(int columns, int rows, int zoom, int linkBarHeight);
+
+// The room a window's client area has on a screen whose free area is `screen` once the
+// window frame and title bar (`frame`) are taken off.
+QSize clientRoom(QSize screen, const QMargins& frame);
+
+// Where the frame of a window of `frameSize` (frame and title bar included) goes on `room`:
+// at `stored` when it lies on the room, moved back just enough that the whole frame is on
+// it; centred when `stored` is off the room (or negative).
+QPoint framePlacement(const QRect& room, QSize frameSize, QPoint stored);
 
 }  // namespace ztk::simapp

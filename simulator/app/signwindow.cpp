@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include "aboutdialog.h"
 #include "changedisplaydialog.h"
@@ -19,11 +20,20 @@
 namespace ztk::simapp {
 namespace {
 
-// The room a full-screen window's client area has on the primary screen.
+// The free area of the primary screen (without panels and docks).
 QRect screenRoom() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         return screen->availableGeometry();
     return {0, 0, 1 << 15, 1 << 15};
+}
+
+// The frame and title bar a window manager is likely to add, used until the real ones are
+// known. Platforms without a window manager add none.
+QMargins estimatedFrame() {
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QStringLiteral("xcb") || platform.startsWith(QStringLiteral("wayland")))
+        return {4, 30, 4, 4};
+    return {};
 }
 
 }  // namespace
@@ -84,10 +94,20 @@ QAction* SignWindow::addCommand(const QString& text, const QKeySequence& shortcu
     return action;
 }
 
+QMargins SignWindow::frame() const {
+    if (const QWindow* handle = windowHandle(); handle && isVisible()) {
+        const QMargins known = handle->frameMargins();
+        if (!known.isNull()) return known;
+    }
+    return knownFrame_.value_or(estimatedFrame());
+}
+
 void SignWindow::setSignGeometry(const sim::DisplayModel& model, int zoom) {
     stopEngine();
-    const ZoomFit fit =
-        fitZoom(model.columns, model.rows, zoom, linkBarHeight_, screenRoom().size());
+    requestedZoom_ = zoom;
+    fittedFrame_ = frame();
+    const ZoomFit fit = fitZoom(model.columns, model.rows, zoom, linkBarHeight_,
+                                clientRoom(screenRoom().size(), fittedFrame_));
     model_ = model;
     zoom_ = fit.zoom;
     zoomCapped_ = fit.capped;
@@ -111,20 +131,32 @@ bool SignWindow::reconfigure(const QString& modelLine) {
 }
 
 void SignWindow::placeAndShow() {
-    const QRect room = screenRoom();
-    const int left = settings_.integer(key::kLeft, -1);
-    const int top = settings_.integer(key::kTop, -1);
-    const bool onScreen =
-        left >= 0 && top >= 0 && left < room.right() + 1 && top < room.bottom() + 1;
-    if (onScreen) {
-        move(left, top);
-    } else {
-        move(room.center() - QPoint(width() / 2, height() / 2));
-    }
+    const QPoint stored(settings_.integer(key::kLeft, -1), settings_.integer(key::kTop, -1));
+    const QMargins margins = frame();
+    move(framePlacement(screenRoom(), size().grownBy(margins), stored));
     stayOnTop_ = settings_.integer(key::kTopmost, 0) != 0;
+    // Before the first show there is no native window to re-create.
     setWindowFlag(Qt::WindowStaysOnTopHint, stayOnTop_);
     updateMenuStates();
     show();
+}
+
+void SignWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // The window manager tells the real frame only once the window is on screen: when it
+    // differs from the one the zoom was fitted to, fit and place the window again.
+    const QWindow* handle = windowHandle();
+    if (!handle || !isVisible() || handle->frameMargins().isNull()) return;
+    const QMargins real = handle->frameMargins();
+    knownFrame_ = real;
+    if (real == fittedFrame_) return;
+    fittedFrame_ = real;
+    const QRect room = screenRoom();
+    const ZoomFit fit = fitZoom(model_.columns, model_.rows, requestedZoom_, linkBarHeight_,
+                                clientRoom(room.size(), real));
+    if (fit != ZoomFit{zoom_, zoomCapped_}) setSignGeometry(model_, requestedZoom_);
+    if (!room.contains(QRect(pos(), size().grownBy(real))))
+        move(framePlacement(room, size().grownBy(real), pos()));
 }
 
 QRect SignWindow::ledArea() const {
@@ -194,9 +226,13 @@ void SignWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void SignWindow::closeEvent(QCloseEvent* event) {
+    shutDown();
+    event->accept();
+}
+
+void SignWindow::shutDown() {
     savePosition();
     stopEngine();
-    event->accept();
 }
 
 void SignWindow::makeLarger() {
@@ -217,13 +253,16 @@ void SignWindow::toggleHour24() {
 void SignWindow::toggleStayOnTop() {
     stayOnTop_ = !stayOnTop_;
     settings_.setInteger(key::kTopmost, stayOnTop_ ? 1 : 0);
-    const bool wasVisible = isVisible();
-    // Changing the flag hides the window; it keeps its place and size.
-    const QPoint at = pos();
-    setWindowFlag(Qt::WindowStaysOnTopHint, stayOnTop_);
-    if (wasVisible) {
-        move(at);
-        show();
+    Qt::WindowFlags flags = windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, stayOnTop_);
+    if (QWindow* handle = windowHandle()) {
+        // QWidget::setWindowFlags() would re-create the native window (it blinks and gets a
+        // new id). The flags go to the native window in place instead; on X11 that sets the
+        // window manager's _NET_WM_STATE_ABOVE state.
+        overrideWindowFlags(flags);
+        handle->setFlags(flags);
+    } else {
+        setWindowFlags(flags);
     }
     updateMenuStates();
 }

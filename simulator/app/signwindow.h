@@ -4,10 +4,12 @@
 // them, and offers the context menu: Change Display, Make Larger/Smaller, 24-Hour Clock,
 // Stay on Top, About. What the engine shows comes from the derived class.
 
+#include <QMargins>
 #include <QString>
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 #include "screenimage.h"
 #include "simcore/displaymodel.h"
@@ -90,6 +92,11 @@ class SignWindow : public QWidget {
     void bringForward();
     // Writes the window's position as "left" and "top".
     void savePosition();
+    // What closing the window does: saves the position and stops the engine.
+    void shutDown();
+    // The window frame and title bar around the client area: the window manager's once the
+    // window is shown, an estimate before.
+    QMargins frame() const;
 
   protected:
     // What the engine shows; called whenever an engine is made.
@@ -104,6 +111,7 @@ class SignWindow : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
   private:
     // Repaints what the engine has presented since the last time; queued from the engine.
@@ -119,6 +127,9 @@ class SignWindow : public QWidget {
     int linkBarHeight_;
     sim::DisplayModel model_;
     int zoom_ = 0;
+    int requestedZoom_ = 0;  // the zoom asked for before it was capped
+    QMargins fittedFrame_;   // the frame the zoom was fitted to
+    std::optional<QMargins> knownFrame_;
     bool zoomCapped_ = false;
     bool hour24_ = false;
     bool stayOnTop_ = false;

@@ -15,6 +15,13 @@
 // receiver answers kRefused and drops the connection without reading the data. A record
 // with an unknown message number is read and answered with kRefused.
 //
+// Read-back (kind kReadBackKind = 9000, our own; the control never sends it): a copy-data
+// record whose data names what to read back ("leds" or "png" for the simulator's screen).
+// The answer's result n is followed by n bytes of reply when n > 0; 0 means the receiver
+// reads nothing back (it has no read-back handler, or does not know the request), and no
+// bytes follow. Read-back records never reach the copy-data handler. A reply is never longer
+// than kMaxRecordBytes.
+//
 // The client waits synchronously for the answer, so the receiver must run on another
 // thread or in another process.
 
@@ -39,6 +46,7 @@ inline constexpr std::uint32_t kCopyDataMessage = 74;
 inline constexpr std::uint32_t kCloseMessage = 16;
 inline constexpr std::uint32_t kActivateMessage = 0x8001;
 inline constexpr std::uint32_t kMaxRecordBytes = 16u * 1024u * 1024u;
+inline constexpr std::uint64_t kReadBackKind = 9000;
 inline constexpr std::int64_t kRefused = -1;
 
 // The private per-user folder that holds the receivers' sockets (created with mode 0700).
@@ -66,11 +74,16 @@ class HandoverClient {
     bool sendClose(int timeoutMs = 5000);
     // Asks the receiver to bring its window forward; true when it answered.
     bool sendActivate(int timeoutMs = 5000);
+    // Sends a read-back record asking for `request` and returns the reply: empty when the
+    // receiver reads nothing back; nothing when it vanished, refused or did not answer in
+    // time (the client is then spent, as after any failure).
+    std::optional<QByteArray> requestReadBack(const QByteArray& request, int timeoutMs = 10000);
 
   private:
     explicit HandoverClient(std::unique_ptr<QLocalSocket> socket);
     std::optional<std::int64_t> roundTrip(std::uint32_t message, std::uint64_t kind,
-                                          const QByteArray& data, int timeoutMs);
+                                          const QByteArray& data, int timeoutMs,
+                                          QByteArray* reply = nullptr);
     std::unique_ptr<QLocalSocket> socket_;
     bool broken_ = false;
 };
@@ -82,12 +95,16 @@ class HandoverServer : public QObject {
   public:
     // Returns the result answered to the sender; kRefused reads as a refusal there.
     using CopyDataHandler = std::function<std::int64_t(std::uint64_t kind, const QByteArray& data)>;
+    // Returns the reply to a read-back request; empty when there is nothing to read back.
+    using ReadBackHandler = std::function<QByteArray(const QByteArray& request)>;
 
     explicit HandoverServer(QObject* parent = nullptr);
     ~HandoverServer() override;
 
     // Without a handler copy-data records are answered with 0.
     void setCopyDataHandler(CopyDataHandler handler);
+    // Without a handler read-back records are answered with 0 (nothing to read back).
+    void setReadBackHandler(ReadBackHandler handler);
 
     // Starts listening under `className`. Returns false when another live receiver already
     // listens under that class (single instance), this server already listens, or the
@@ -109,6 +126,7 @@ class HandoverServer : public QObject {
     std::unique_ptr<InstanceLock> lock_;
     std::unique_ptr<QLocalServer> server_;
     CopyDataHandler handler_;
+    ReadBackHandler readBackHandler_;
     QString className_;
 };
 

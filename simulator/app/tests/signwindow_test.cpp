@@ -7,9 +7,14 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
+#include <QWindow>
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include "hyperlinklabel.h"
 #include "linkbar.h"
+#include "platform/eventwait.h"
 #include "protocolsignwindow.h"
 #include "simapp_testsupport.h"
 #include "simsettings.h"
@@ -93,7 +98,8 @@ TEST_F(SignWindowTest, AStoredPositionOffTheScreenCentresTheWindow) {
     window->setSignGeometry({}, 5);
     window->placeAndShow();
     const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_EQ(window->pos(), room.center() - QPoint(360, 82));
+    EXPECT_EQ(window->pos(),
+              room.topLeft() + QPoint((room.width() - 720) / 2, (room.height() - 164) / 2));
 
     settings_.setInteger(key::kLeft, 30);
     settings_.setInteger(key::kTop, 40);
@@ -108,25 +114,80 @@ TEST_F(SignWindowTest, AStoredPositionOffTheScreenCentresTheWindow) {
     EXPECT_EQ(settings_.integer(key::kTop, -1), 60);
 }
 
-TEST_F(SignWindowTest, ALinkThatCannotBeOpenedWarnsAndStaysUnvisited) {
+// A program called xdg-open in a folder put first on PATH, ending with `status`.
+class FakeXdgOpen {
+  public:
+    explicit FakeXdgOpen(int status) : path_(qEnvironmentVariable("PATH")) {
+        QFile script(dir_.filePath("xdg-open"));
+        script.open(QIODevice::WriteOnly);
+        script.write(QByteArray("#!/bin/sh\necho \"$1\" > \"$(dirname \"$0\")/opened\"\nexit ") +
+                     QByteArray::number(status) + "\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::ExeOwner);
+        qputenv("PATH", (dir_.path() + ':' + path_).toLocal8Bit());
+        qunsetenv("BROWSER");
+    }
+    ~FakeXdgOpen() { qputenv("PATH", path_.toLocal8Bit()); }
+    QString opened() const {
+        QFile file(dir_.filePath("opened"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromLocal8Bit(file.readAll()).trimmed()
+                                              : QString();
+    }
+
+  private:
+    QTemporaryDir dir_;
+    QString path_;
+};
+
+TEST_F(SignWindowTest, TheLinkTurnsVisitedOnlyWhenOpeningReallySucceeded) {
     HyperlinkLabel link(prompter_);
     link.setTarget("https://example.invalid/");
-    link.setOpener([](const QString&) { return false; });
-    EXPECT_FALSE(link.open());
-    ASSERT_EQ(prompter_.texts.size(), 1u);
-    EXPECT_EQ(prompter_.texts[0],
-              "Unable to open hyperlink:\n\nThere is no application associated\n"
-              "with the given filename extension.");
-    EXPECT_EQ(link.textColor(), kLinkColor);
+    {
+        // xdg-open starts but finds no browser: the reason is its own, and the link stays.
+        FakeXdgOpen noBrowser(3);
+        link.open();
+        ASSERT_TRUE(platform::waitUntil([&] { return !prompter_.texts.empty(); }, 10, 10000));
+        EXPECT_EQ(prompter_.texts[0],
+                  "Unable to open hyperlink:\n\nxdg-open found no program to open web "
+                  "addresses.\nBROWSER is not set.");
+        EXPECT_EQ(noBrowser.opened(), "https://example.invalid/");
+        EXPECT_EQ(link.textColor(), kLinkColor);
+    }
+    {
+        FakeXdgOpen works(0);
+        link.open();
+        ASSERT_TRUE(platform::waitUntil([&] { return link.visited(); }, 10, 10000));
+        EXPECT_EQ(link.textColor(), kVisitedColor);
+        EXPECT_EQ(prompter_.texts.size(), 1u);
+    }
+    // No xdg-open at all, and a BROWSER that cannot start.
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", "/nonexistent");
+    qputenv("BROWSER", "/nonexistent/browser --new-window");
+    HyperlinkLabel lost(prompter_);
+    lost.open();
+    ASSERT_TRUE(platform::waitUntil([&] { return prompter_.texts.size() == 2; }, 10, 10000));
+    qputenv("PATH", path);
+    qunsetenv("BROWSER");
+    EXPECT_EQ(prompter_.texts[1],
+              "Unable to open hyperlink:\n\nxdg-open was not found.\nThe program "
+              "\"/nonexistent/browser\" named by BROWSER could not be started.");
+    EXPECT_FALSE(lost.visited());
+}
 
-    QString opened;
-    link.setOpener([&](const QString& address) {
-        opened = address;
-        return true;
-    });
-    EXPECT_TRUE(link.open());
-    EXPECT_EQ(opened, "https://example.invalid/");
-    EXPECT_EQ(link.textColor(), kVisitedColor);
+TEST_F(SignWindowTest, StayOnTopKeepsTheNativeWindow) {
+    auto window = makeWindow();
+    window->setSignGeometry({}, 2);
+    window->placeAndShow();
+    const WId id = window->winId();
+    window->toggleStayOnTop();
+    EXPECT_EQ(window->winId(), id);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    window->toggleStayOnTop();
+    EXPECT_EQ(window->winId(), id);
+    EXPECT_FALSE(window->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 }  // namespace

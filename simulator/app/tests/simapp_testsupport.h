@@ -6,11 +6,16 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <functional>
+
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include <sys/types.h>
 
 #include "prompter.h"
 #include "simcore/displaymodel.h"
@@ -64,5 +69,56 @@ sim::LedBitmap ledsRendered(const sim::DisplayModel& model, const std::vector<QB
 // or `timeoutMs` pass; true when it did.
 bool waitForLeds(const ScreenImage& image, const sim::DisplayModel& model, int zoom,
                  const sim::LedBitmap& expected, int timeoutMs = 5000);
+
+// Runs `work` on a thread of its own while this thread's event loop runs (a hand-over
+// client waits synchronously for a receiver that this thread serves).
+bool runOnOtherThread(const std::function<void()>& work, int timeoutMs = 20000);
+
+// The real program, copied into a private folder so that its settings file (beside it) is
+// the test's own.
+class ProgramCopy {
+  public:
+    ProgramCopy();
+    QString path() const;
+    QString settingsPath() const;
+    QString folder() const { return dir_.path(); }
+
+  private:
+    QTemporaryDir dir_;
+};
+
+// The real program started with posix_spawn (which ThreadSanitizer follows), its standard
+// output and error going to files. Killed when destroyed if it still runs.
+class RunningProgram {
+  public:
+    // `environment` entries ("NAME=value", or "NAME=" to remove NAME) change this process's
+    // environment for the program.
+    RunningProgram(const QString& program, const QStringList& arguments,
+                   const QStringList& environment = {});
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    bool started() const { return pid_ > 0; }
+    pid_t pid() const { return pid_; }
+    // Keeps the event loop running until the program ends; its exit status, 128 + the
+    // signal that ended it, or nothing after `timeoutMs`.
+    std::optional<int> waitForExit(int timeoutMs = 20000);
+    // Runs the event loop until the standard output holds `text`.
+    bool waitForOutput(const QString& text, int timeoutMs = 20000);
+    QString standardOutput() const;
+    QByteArray standardOutputBytes() const;
+    QString standardError() const;
+    void sendSignal(int number) const;
+
+  private:
+    QTemporaryDir dir_;
+    pid_t pid_ = -1;
+    std::optional<int> status_;
+};
+
+// The program's environment for a run without any display: no DISPLAY, WAYLAND_DISPLAY or
+// QT_QPA_PLATFORM.
+QStringList withoutDisplay();
 
 }  // namespace ztk::simapp::testing

@@ -95,6 +95,39 @@ TEST(ZoomFitTest, TheLargestZoomThatFitsTheScreen) {
     EXPECT_EQ(fitZoom(24, 47, 15, 20, screen), (ZoomFit{14, true}));
     EXPECT_EQ(fitZoom(4096, 24, 5, 20, screen), (ZoomFit{0, true}));
     EXPECT_EQ(fitZoom(120, 24, -3, 20, screen), (ZoomFit{0, false}));
+
+    // The window frame and title bar count: 46 rows at pitch 16 with the link bar take 756
+    // pixels, which fit 768 alone but not with a 30-pixel title bar and a 4-pixel border.
+    EXPECT_EQ(fitZoom(24, 46, 15, 20, screen), (ZoomFit{15, false}));
+    EXPECT_EQ(fitZoom(24, 46, 15, 20, clientRoom(screen, {4, 30, 4, 4})), (ZoomFit{14, true}));
+    EXPECT_EQ(clientRoom(QSize(10, 10), {8, 30, 8, 8}), QSize(0, 0));
+}
+
+TEST(ZoomFitTest, PlacementKeepsTheWholeFrameOnTheScreen) {
+    const QRect room(0, 0, 1024, 768);
+    const QSize frame(728, 198);
+    EXPECT_EQ(framePlacement(room, frame, {30, 40}), QPoint(30, 40));
+    // A stored place that would let the frame spill over is moved back just enough.
+    EXPECT_EQ(framePlacement(room, frame, {900, 700}), QPoint(1024 - 728, 768 - 198));
+    // Off the screen (or never stored): centred, frame included.
+    EXPECT_EQ(framePlacement(room, frame, {5000, 10}), QPoint(148, 285));
+    EXPECT_EQ(framePlacement(room, frame, {-1, -1}), QPoint(148, 285));
+    // A frame larger than the screen keeps its title bar on it.
+    EXPECT_EQ(framePlacement(room, QSize(2000, 1000), {10, 10}), QPoint(0, 0));
+    EXPECT_EQ(framePlacement(QRect(100, 50, 800, 600), frame, {100, 60}), QPoint(100, 60));
+}
+
+TEST(CommandLineTest, PathFlagsTakeTheNextArgumentAsItIs) {
+    const CommandLine line = CommandLine::parse(
+        {"-pty", "/tmp/ttySign", "-leds", "-", "/snapshot", "-x", "-title", "-x", "160"});
+    EXPECT_EQ(line.value("pty"), "/tmp/ttySign");
+    EXPECT_EQ(line.value("leds"), "-");
+    EXPECT_EQ(line.value("snapshot"), "-x");
+    // "-title" is no path flag: followed by a flag it reads TRUE, and "-x" keeps its value.
+    EXPECT_EQ(line.value("title"), "TRUE");
+    EXPECT_EQ(line.decimal("x", 0), 160);
+    EXPECT_FALSE(line.has("tmp/ttySign"));
+    EXPECT_EQ(CommandLine::parse({"-pty"}).value("pty"), "TRUE");
 }
 
 }  // namespace
