@@ -155,8 +155,8 @@ Failures: every failure the control records during a call is printed on standard
 whether or not MarqueeLogFile is set; the log file gets its lines only when it was set
 at Initialize.
 
-Serial port n is the device named by the setting SerialPorts/COMn in
-$XDG_CONFIG_HOME/ZTKMarqueeControl.conf (~/.config by default; otherwise /dev/ttyS<n-1>);
+Serial port n is the device named by the setting SerialPorts/COMn in the file
+ZTKMarqueeControl.conf of $XDG_CONFIG_HOME (~/.config by default), else /dev/ttyS<n-1>;
 DumpOutput/File there names a file that receives every packet sent over serial or TCP.
 
 Exit status: 0 when every call returned True (GetSocketState, get and wait always count
