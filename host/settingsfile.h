@@ -26,8 +26,9 @@ std::optional<SettingsLocation> parseSettingsLocation(const QString& text);
 QString loadSettings(Marquee& marquee, const SettingsLocation& where);
 
 // Writes every property of `marquee` into the group (WriteProperties), those at their
-// defaults too, keeping the file's other groups. The file is replaced through a temporary file and a rename, so an
-// interrupted save leaves the old file whole. Empty on success, otherwise why not.
+// defaults too, keeping the file's other groups. The file is replaced through a temporary
+// file and a rename, so an interrupted save leaves the old file whole. Empty on success,
+// otherwise why not.
 QString saveSettings(const Marquee& marquee, const SettingsLocation& where);
 
 }  // namespace ztk::host

@@ -2,9 +2,9 @@
 // byte is accounted for once, in order, that each packet is a whole frame within the bound,
 // and that the pieces do not change the outcome.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <span>
