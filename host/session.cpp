@@ -115,9 +115,38 @@ const std::vector<Method>& methods() {
     return table;
 }
 
+// The method arguments that are words of an attribute table.
+struct AttributeArgument {
+    const char* method;
+    int index;
+    Marquee::AttributeTable table;
+    const char* what;
+};
+
+constexpr AttributeArgument kAttributeArguments[] = {
+    {"QuickDisplay", 2, Marquee::AttributeTable::Color, "colour"},
+    {"QuickDisplay", 3, Marquee::AttributeTable::Font, "font"},
+    {"QuickDisplay", 4, Marquee::AttributeTable::Mode, "mode"},
+    {"QuickDisplay", 5, Marquee::AttributeTable::Special, "special"},
+    {"QuickDisplay", 6, Marquee::AttributeTable::Position, "position"},
+    {"UpdateVariableAdv", 3, Marquee::AttributeTable::Color, "colour"},
+};
+
 }  // namespace
 
-Session::Session(QTextStream& out, QTextStream& err) : out_(out), err_(err) {}
+Session::Session(QTextStream& out, QTextStream& err, const SessionSetup& setup)
+    : out_(out),
+      err_(err),
+      reporter_(err, setup.verbose, setup.dump),
+      sinkAttached_(setup.sink != nullptr) {
+    marquee_.setListener(&reporter_);
+    marquee_.setPacketSink(setup.sink);
+}
+
+Session::~Session() {
+    // What the control records while it ends belongs to no call.
+    reporter_.setContext(QString());
+}
 
 LineOutcome Session::runLine(const QString& line, const QString& where) {
     const SplitResult split = splitWords(line);
@@ -158,9 +187,12 @@ LineOutcome Session::run(const QStringList& words, QString& problem) {
             problem = QStringLiteral("wait takes a number of milliseconds");
             return LineOutcome::Unparsable;
         }
+        // Socket notifications arrive meanwhile; their failures are this line's.
+        reporter_.setContext(QStringLiteral("wait"));
         QEventLoop loop;
         QTimer::singleShot(ms, &loop, &QEventLoop::quit);
         loop.exec();
+        reporter_.setContext(QString());
         return LineOutcome::Succeeded;
     }
     return callMethod(words, problem);
@@ -208,14 +240,45 @@ LineOutcome Session::callMethod(const QStringList& words, QString& problem) {
             return LineOutcome::Unparsable;
         }
         const Arguments arguments(words, problem);
+        const QString name = QLatin1String(method.name);
+        warnUnknownWords(words);
+        noteConnect(words);
+        reporter_.setContext(name);
         const QString result = method.call(marquee_, arguments);
+        reporter_.setContext(QString());
         if (!problem.isEmpty()) return LineOutcome::Unparsable;
+        if (reporter_.verbose()) out_ << name << " -> ";
         out_ << result << '\n';
-        const bool isState = QLatin1String(method.name) == QLatin1String("GetSocketState");
+        const bool isState = name == u"GetSocketState";
         return isState || result == u"True" ? LineOutcome::Succeeded : LineOutcome::Failed;
     }
     problem = QStringLiteral("unknown call '%1'").arg(words[0]);
     return LineOutcome::Unparsable;
+}
+
+void Session::warnUnknownWords(const QStringList& words) {
+    for (const AttributeArgument& argument : kAttributeArguments) {
+        if (words[0].compare(QLatin1String(argument.method), Qt::CaseInsensitive) != 0) continue;
+        const QString word = words.value(argument.index);
+        if (word.isEmpty() || Marquee::IsKnownAttribute(argument.table, word)) continue;
+        err_ << "marquee: warning: unknown " << argument.what << " '" << word
+             << "' (sent as the default)" << Qt::endl;
+    }
+}
+
+void Session::noteConnect(const QStringList& words) {
+    if (!reporter_.verbose() || sinkAttached_ || marquee_.MarqueeConnectMode() != 1) return;
+    const QString method = words[0].toLower();
+    const bool perPacket = method == u"initializeadv" &&
+                           QStringList{"true", "1", "-1"}.contains(words.value(2).toLower());
+    const bool connected = marquee_.GetSocketState() == u"Connected [7]";
+    if ((method == u"initialize" && !connected) ||
+        (method == u"initializeadv" && !connected && !perPacket) ||
+        method == u"resetcommunication") {
+        reporter_.note(QStringLiteral("connecting to %1:%2")
+                           .arg(marquee_.NetworkAddress())
+                           .arg(marquee_.NetworkPort()));
+    }
 }
 
 }  // namespace ztk::host

@@ -15,7 +15,14 @@ void MarqueeContext::setBoardMemory(std::int16_t stringSizeInBytes) {
         variables.empty();
         sendCommand(layout);
         sendCommand(protocol::runSequenceCommand());
-        pauseTimer.pause(kBoardMemoryPauseMs);
+        // A host's sink keeps the packets for later: no sign is there to wait for.
+        if (!sink.attached()) {
+            if (listener) {
+                listener->pausing(kBoardMemoryPauseMs,
+                                  QStringLiteral("for the sign to store its memory layout"));
+            }
+            pauseTimer.pause(kBoardMemoryPauseMs);
+        }
         return true;
     });
 }

@@ -28,7 +28,8 @@ bool MarqueeContext::initialize(std::int16_t stringSizeInBytes, bool advanced,
         if (!props.logFile.isEmpty()) state.logEnabled = true;
         alarms.clear();
         variables.empty();
-        switch (props.connectMode) {
+        // A host's sink stands in for the sign: there is nothing to connect or start.
+        switch (sink.attached() ? kConnectSerial : props.connectMode) {
             case kConnectTcp:
                 if (advanced && openClosePerSend) {
                     tcp.setOpenClosePerSend(true);
@@ -43,7 +44,9 @@ bool MarqueeContext::initialize(std::int16_t stringSizeInBytes, bool advanced,
                 break;  // serial: the port is opened for each packet
         }
         clear();
-        if (props.connectMode != kConnectSimulate) setBoardMemory(stringSizeInBytes);
+        if (sink.attached() || props.connectMode != kConnectSimulate) {
+            setBoardMemory(stringSizeInBytes);
+        }
         state.initialized = true;
         return true;
     });
@@ -95,7 +98,7 @@ bool MarqueeContext::resetCommunication() {
 void MarqueeContext::terminate() {
     state.initialized = false;
     tcp.closeIfConnected();
-    if (props.connectMode == kConnectSimulate) simulator.close();
+    if (props.connectMode == kConnectSimulate && !sink.attached()) simulator.close();
 }
 
 }  // namespace ztk

@@ -16,10 +16,12 @@ void MarqueeContext::logFailure(const QString& routine, const ControlError& erro
 }
 
 void MarqueeContext::logIfEnabled(const QString& message) {
+    if (listener) listener->failureRecorded(message);
     if (state.logEnabled) LogError(props.logFile, message);
 }
 
 Transport& MarqueeContext::activeTransport() {
+    if (sink.attached()) return sink;
     switch (props.connectMode) {
         case kConnectSerial:
             return serial;
@@ -34,6 +36,7 @@ Transport& MarqueeContext::activeTransport() {
 }
 
 bool MarqueeContext::sendToMarquee(const QByteArray& packet) {
+    if (listener) listener->packetSending(packet);
     return runRoutine(QStringLiteral("SendToMarquee"),
                       [&] { return activeTransport().send(packet); });
 }

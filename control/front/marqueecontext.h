@@ -18,6 +18,7 @@
 #include "front/pausetimer.h"
 #include "front/serialtransport.h"
 #include "front/simulatortransport.h"
+#include "front/sinktransport.h"
 #include "front/tcptransport.h"
 #include "front/transport.h"
 #include "protocol/alarmlist.h"
@@ -71,7 +72,8 @@ class MarqueeContext final : public TransportHost, public protocol::RenderLog {
     bool sendCommand(const QByteArray& command);
     // Sends a text-file write whose body starts with TextFileCommand().
     bool sendTextFile(const QByteArray& body);
-    // The transport of the current connect mode; ControlError for an unknown mode.
+    // The host's sink when one is attached, else the transport of the current connect mode;
+    // ControlError for an unknown mode.
     Transport& activeTransport();
 
     // --- Routines of the control ---
@@ -133,7 +135,9 @@ class MarqueeContext final : public TransportHost, public protocol::RenderLog {
     SerialTransport serial{*this};
     TcpTransport tcp{*this};
     SimulatorTransport simulator;
+    SinkTransport sink{*this};  // a host's sink, which stands in for the sign when attached
     PauseTimer pauseTimer;
+    MarqueeListener* listener = nullptr;
 
   private:
     // Writes `value` with `codes` into every field named `name` (letter case ignored).

@@ -164,4 +164,54 @@ QByteArray PageStartCode(std::uint8_t signType) {
                          : QByteArray();
 }
 
+namespace {
+
+template <std::size_t N>
+QStringList wordsByNumber(const std::array<Row, N>& rows) {
+    QStringList words(static_cast<qsizetype>(N));
+    for (const Row& row : rows)
+        words[row.value] = QLatin1String(row.word);
+    return words;
+}
+
+template <std::size_t N>
+bool hasRow(const std::array<Row, N>& rows, const QString& word) {
+    static const char* const kNoRow = "";
+    return lookup(rows, word, kNoRow) != kNoRow;
+}
+
+}  // namespace
+
+QStringList TableWords(WordTable table) {
+    switch (table) {
+        case WordTable::Color:
+            return wordsByNumber(kColors);
+        case WordTable::Font:
+            return wordsByNumber(kFonts);
+        case WordTable::Mode:
+            return wordsByNumber(kModes);
+        case WordTable::Special:
+            return wordsByNumber(kSpecials);
+        case WordTable::Position:
+            return wordsByNumber(kPositions);
+    }
+    return {};
+}
+
+bool IsTableWord(WordTable table, const QString& word) {
+    switch (table) {
+        case WordTable::Color:
+            return hasRow(kColors, word);
+        case WordTable::Font:
+            return hasRow(kFonts, word);
+        case WordTable::Mode:
+            return hasRow(kModes, word);
+        case WordTable::Special:
+            return hasRow(kSpecials, word);
+        case WordTable::Position:
+            return hasRow(kPositions, word);
+    }
+    return false;
+}
+
 }  // namespace ztk::mOrvexProtocolRoutines

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -40,5 +41,13 @@ QByteArray FlashCode(std::int16_t flash);
 QByteArray TemplateStartCode(std::uint8_t signType);
 // Hold at top, fixed-width spacing; empty for other sign types.
 QByteArray PageStartCode(std::uint8_t signType);
+
+// The word tables of ColorCode, FontCode, ModeCode, SpecialCode and PositionCode.
+enum class WordTable { Color, Font, Mode, Special, Position };
+// The words of `table` in upper case, ordered by their numbers (word i is also number i).
+QStringList TableWords(WordTable table);
+// True when `table` has a row for `word` (as the code functions match it), so that it is not
+// answered with the default row.
+bool IsTableWord(WordTable table, const QString& word);
 
 }  // namespace ztk::mOrvexProtocolRoutines

@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProcess>
 
-#include "platform/eventwait.h"
+#include "programrun.h"
 #include "propertyaccess.h"
 #include "support/controltesting.h"
 #include "support/ptypair.h"
@@ -14,26 +13,12 @@
 namespace ztk {
 namespace {
 
-struct Outcome {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using test::Outcome;
 
 class MarqueeProgram : public test::ControlTest {
   protected:
-    // Runs marquee with `args` (and `input` on standard input) while serving this thread's
-    // event loop, which the loopback peer needs.
     Outcome run(const QStringList& args, const QByteArray& input = QByteArray()) {
-        QProcess process;
-        process.start(QStringLiteral(MARQUEE_PROGRAM), args);
-        EXPECT_TRUE(process.waitForStarted());
-        process.write(input);
-        process.closeWriteChannel();
-        EXPECT_TRUE(platform::waitUntil([&] { return process.state() == QProcess::NotRunning; }, 20,
-                                        60000));
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        return test::runMarquee(args, {input});
     }
 };
 
@@ -45,7 +30,7 @@ TEST_F(MarqueeProgram, SessionOverLoopbackTcp) {
              QStringLiteral("set NetworkPort %1").arg(peer.port()), "-e", "Initialize", "-e",
              R"(QuickDisplay HELLO Green "" HOLD "" TOP)", "-e", "GetSocketState"});
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, "True\nTrue\nConnected [7]\n");
+    EXPECT_EQ(r.text(), "True\nTrue\nConnected [7]\n");
     const QByteArray hello =
         QByteArray::fromHex("0101010101015a30300241411b22621c321a3348454c4c4f04");
     ASSERT_TRUE(peer.waitForBytes(test::initializePackets().size() + hello.size()));
@@ -71,11 +56,13 @@ TEST_F(MarqueeProgram, ScriptFromStdinDrivesAPseudoTerminal) {
     const Outcome r =
         run({"-e", "get MarqueeAddress", "-f", "-", "-e", "get MarqueeAddress"}, script);
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.out, "00\n1F\nTrue\nTrue\nFalse\n1F\n");
+    EXPECT_EQ(r.text(), "00\n1F\nTrue\nTrue\nFalse\n1F\n");
     EXPECT_EQ(r.err,
               "error 380 ZTK Marquee Control: Invalid property value for Marquee Address: 'G1'\n"
               "error 380 marquee: Invalid property value\n"
-              "error 6 marquee: Overflow\n");
+              "error 6 marquee: Overflow\n"
+              "marquee: ChangeMode: Error: -2147221504, ZTKMarqueeControl[ChangeMode]; Invalid "
+              "mode.  Cannot change to mode: 3\n");
     const QByteArray frame = QByteArray(6, '\x01') +
                              "Z1F\x02"
                              "AA\x1B"
@@ -97,7 +84,7 @@ TEST_F(MarqueeProgram, UnparsableLinesStopWithTheirLineNumber) {
     file.close();
     Outcome r = run({"-f", path("calls.txt")});
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.out, "3001\n");
+    EXPECT_EQ(r.text(), "3001\n");
     EXPECT_TRUE(r.err.contains("calls.txt: line 3: missing closing double quote"))
         << r.err.toStdString();
 
@@ -117,7 +104,7 @@ TEST_F(MarqueeProgram, UnparsableLinesStopWithTheirLineNumber) {
                          "UpdateVariable NAME VALUE,", "UpdateVariableAdv NAME VALUE [",
                          "InitializeAdv [", "ResetCommunication,", "GetSocketState", "\\xNN",
                          "Exit status: 0", "error NUMBER SOURCE: TEXT"}) {
-        EXPECT_TRUE(r.out.contains(word)) << word.toStdString();
+        EXPECT_TRUE(r.text().contains(word)) << word.toStdString();
     }
     EXPECT_TRUE(run({"-x"}).status == 2);
     EXPECT_TRUE(run({"-f", path("missing.txt")}).status == 2);
@@ -133,7 +120,7 @@ TEST_F(MarqueeProgram, UnparsableLinesStopWithTheirLineNumber) {
     file.close();
     r = run({"-f", path("calls.txt")});
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.out, "3001\n");
+    EXPECT_EQ(r.text(), "3001\n");
     EXPECT_TRUE(r.err.contains("after line 1: line longer than 16777216 bytes"))
         << r.err.toStdString();
 }

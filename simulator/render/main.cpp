@@ -13,13 +13,13 @@ int main(int argc, char** argv) {
     auto parsed = parseArguments(args);
     if (auto* error = std::get_if<std::string>(&parsed)) {
         std::cerr << "orvexsim-render: " << *error << '\n'
-                  << "Try 'orvexsim-render --help' for more information.\n";
+                  << usageLines() << "Try 'orvexsim-render --help' for more information.\n";
         return kExitBadArguments;
     }
     const RenderOptions& options = std::get<RenderOptions>(parsed);
-    if (options.help) {
-        std::cout << usage();
-        return kExitOk;
+    if (options.help || options.version) {
+        std::cout << (options.help ? usage() : versionText()) << std::flush;
+        return std::cout ? kExitOk : kExitOutputFailed;
     }
-    return render(options, std::cout, std::cerr);
+    return render(options, std::cerr);
 }

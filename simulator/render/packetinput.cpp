@@ -1,11 +1,119 @@
 #include "packetinput.h"
 
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <ostream>
 
 #include "simcore/bytedecoder.h"
-#include "simcore/interpreter.h"
+#include "simcore/framesplitter.h"
+#include "simcore/picturestore.h"
 
 namespace ztk::render {
+namespace {
+
+constexpr std::size_t kReadChunk = 64 * 1024;
+
+// What a file that is no regular file is, for the message that refuses it.
+const char* fileKind(mode_t mode) {
+    if (S_ISDIR(mode)) return "a directory";
+    if (S_ISFIFO(mode)) return "a named pipe";
+    if (S_ISCHR(mode) || S_ISBLK(mode)) return "a device";
+    if (S_ISSOCK(mode)) return "a socket";
+    return "no regular file";
+}
+
+// Opens `name` for reading; standard input for "-". Anything but a regular file is refused
+// before it is opened: a named pipe with no writer, or a device, would block or never end.
+int openInput(const std::string& name, std::string& error) {
+    if (name == "-") return STDIN_FILENO;
+    const std::string quoted = "\"" + name + "\"";
+    struct stat info {};
+    if (::stat(name.c_str(), &info) != 0) {
+        error = "cannot read packet file " + quoted + ": " + std::strerror(errno);
+        return -1;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        error =
+            "packet file " + quoted + " is " + fileKind(info.st_mode) + ", not a regular file" +
+            (S_ISDIR(info.st_mode) ? ""
+                                   : " (to read it, give - and " + name + " as standard input)");
+        return -1;
+    }
+    // Without blocking, in case it was replaced by something else since.
+    const int fd = ::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 || ::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        error = "cannot read packet file " + quoted + ": " +
+                (fd < 0 ? std::strerror(errno) : "not a regular file");
+        if (fd >= 0) ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Hands each packet of the stream to the interpreter and says what was passed over.
+class InterpreterFeed final : public sim::FrameSplitterEvents {
+  public:
+    InterpreterFeed(sim::PacketInterpreter& interpreter, std::ostream& err, std::string name)
+        : interpreter_(interpreter), err_(err), name_(std::move(name)) {}
+
+    void packet(std::span<const std::uint8_t> bytes, std::uint64_t offset) override {
+        ++packets_;
+        const std::size_t refusedBefore = interpreter_.refusedPictureCount();
+        if (sim::packetKind(bytes) == sim::kKindStringFile)
+            interpreter_.interpretStringPacket(bytes);
+        else
+            interpreter_.newMessage(bytes);
+        if (interpreter_.refusedPictureCount() != refusedBefore) reportRefusal(offset);
+    }
+
+    void skipped(std::uint64_t offset, std::uint64_t length, sim::SkippedKind kind) override {
+        err_ << "orvexsim-render: warning: " << name_ << ": ";
+        switch (kind) {
+            case sim::SkippedKind::NoPacket:
+                err_ << length << (length == 1 ? " byte" : " bytes") << " at offset " << offset
+                     << " hold no packet; skipped\n";
+                break;
+            case sim::SkippedKind::CutShort:
+                err_ << "the packet at offset " << offset << " (" << length
+                     << " bytes) ends before its EOT; skipped\n";
+                break;
+            case sim::SkippedKind::TooLong:
+                err_ << "the packet at offset " << offset << " is " << length
+                     << " bytes long, more than " << sim::FrameSplitter::kDefaultMaxPacketBytes
+                     << "; skipped\n";
+                break;
+        }
+    }
+
+    long packets() const { return packets_; }
+
+  private:
+    void reportRefusal(std::uint64_t offset) {
+        const sim::RefusedPicture& p = interpreter_.lastRefusedPicture();
+        std::string name;
+        for (const char c : p.name)
+            name += c >= 32 && c < 127 ? c : '?';
+        err_ << "orvexsim-render: warning: " << name_ << ": picture \"" << name << "\" of "
+             << p.width << " x " << p.height << " LEDs in the packet at offset " << offset
+             << " is not shown: it takes " << p.bytes << " bytes, and "
+             << (p.bytes > sim::kMaxPictureBytes
+                     ? "a picture may take at most " + std::to_string(sim::kMaxPictureBytes)
+                     : "all pictures together may take at most " +
+                           std::to_string(sim::kMaxPictureStoreBytes))
+             << '\n';
+    }
+
+    sim::PacketInterpreter& interpreter_;
+    std::ostream& err_;
+    std::string name_;
+    long packets_ = 0;
+};
+
+}  // namespace
 
 std::optional<std::vector<std::uint8_t>> parseHex(const std::string& text) {
     std::vector<std::uint8_t> out;
@@ -28,42 +136,42 @@ std::optional<std::vector<std::uint8_t>> parseHex(const std::string& text) {
     return out;
 }
 
-std::optional<std::vector<std::uint8_t>> readPacket(const PacketArg& arg, std::string& error) {
+bool feedPackets(const PacketArg& arg, sim::PacketInterpreter& interpreter, std::ostream& err,
+                 std::string& error) {
     if (arg.source == PacketArg::Source::Hex) {
-        auto bytes = parseHex(arg.text);
-        if (!bytes) error = "-x: \"" + arg.text + "\" is not hexadecimal bytes";
-        return bytes;
-    }
-    std::ifstream in(arg.text, std::ios::binary);
-    if (!in) {
-        error = "cannot read packet file \"" + arg.text + "\"";
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> bytes;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        if (bytes.size() + static_cast<std::size_t>(in.gcount()) > kMaxPacketBytes) {
-            error = "packet file \"" + arg.text + "\" is larger than 16 MiB";
-            return std::nullopt;
+        const auto bytes = parseHex(arg.text);
+        if (!bytes) {
+            error = "-x: \"" + arg.text + "\" is not hexadecimal bytes";
+            return false;
         }
-        bytes.insert(bytes.end(), buffer, buffer + in.gcount());
+        InterpreterFeed feed(interpreter, err, "-x");
+        feed.packet(*bytes, 0);
+        return true;
     }
-    if (in.bad()) {
-        error = "cannot read packet file \"" + arg.text + "\"";
-        return std::nullopt;
+    const int fd = openInput(arg.text, error);
+    if (fd < 0) return false;
+    const std::string name = arg.text == "-" ? "standard input" : arg.text;
+    InterpreterFeed feed(interpreter, err, name);
+    sim::FrameSplitter splitter(feed);
+    std::vector<std::uint8_t> chunk(kReadChunk);
+    bool ok = true;
+    for (;;) {
+        const ssize_t n = ::read(fd, chunk.data(), chunk.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            error = "cannot read " + (arg.text == "-" ? name : "packet file \"" + name + "\"") +
+                    ": " + std::strerror(errno);
+            ok = false;
+            break;
+        }
+        if (n == 0) break;
+        splitter.feed(std::span(chunk).first(static_cast<std::size_t>(n)));
     }
-    return bytes;
-}
-
-int packetKind(std::span<const std::uint8_t> packet) {
-    if (packet.empty()) return sim::kKindNewMessage;
-    sim::ByteDecoder in(packet, sim::escapeModeOf(packet[0]));
-    while (auto b = in.next()) {
-        if (*b != 0x02) continue;
-        const auto command = in.next();
-        return command && *command == 'G' ? sim::kKindStringFile : sim::kKindNewMessage;
-    }
-    return sim::kKindNewMessage;
+    if (fd != STDIN_FILENO) ::close(fd);
+    if (!ok) return false;
+    splitter.finish();
+    if (feed.packets() == 0) err << "orvexsim-render: warning: " << name << " holds no packet\n";
+    return true;
 }
 
 }  // namespace ztk::render

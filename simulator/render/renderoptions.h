@@ -13,7 +13,8 @@
 
 namespace ztk::render {
 
-// One packet argument: a file of raw packet bytes, or bytes given in hexadecimal.
+// One packet argument: a file of packets back to back ("-": standard input), or the bytes of
+// one packet given in hexadecimal.
 struct PacketArg {
     enum class Source { File, Hex } source = Source::File;
     std::string text;  // the file name, or the hexadecimal digits
@@ -30,7 +31,8 @@ struct RenderOptions {
     std::string ledsFile;  // "-" for standard output
     bool ansi = false;
     bool help = false;
-    std::vector<PacketArg> packets;
+    bool version = false;
+    std::vector<PacketArg> packets;  // in the order given
 };
 
 // Most steps one run may take (about 28 hours of sign time).
@@ -38,6 +40,11 @@ inline constexpr long kMaxSteps = 10'000'000;
 
 // The options of `args` (without the program name), or a message saying what is wrong.
 std::variant<RenderOptions, std::string> parseArguments(const std::vector<std::string>& args);
+
+// The usage lines.
+std::string usageLines();
+// The --version text.
+std::string versionText();
 
 // "YYYY-MM-DDTHH:MM" as a clock value with its weekday; nothing when malformed or invalid.
 std::optional<sim::ClockValue> parseTime(const std::string& text);

@@ -1,11 +1,12 @@
 #include "renderrun.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QList>
 #include <QString>
-#include <fstream>
 #include <ostream>
 
+#include "outputfile.h"
 #include "packetinput.h"
 #include "simcore/displayengine.h"
 #include "simcore/interpreter.h"
@@ -22,41 +23,39 @@ class DiscardingSink final : public sim::PresentSink {
     void present(const sim::ScreenView&, const sim::PixelRect&) override {}
 };
 
-bool writePng(const sim::ScreenBitmap& screen, const std::string& file) {
+// The screen as a PNG file's bytes.
+std::string pngBytes(const sim::ScreenBitmap& screen) {
     const QImage image(screen.pixels(), screen.width(), screen.height(), screen.bytesPerLine(),
                        QImage::Format_Indexed8);
     QImage copy = image.copy();
     const sim::ColorTable& table = screen.colorTable();
     copy.setColorTable(QList<QRgb>(table.begin(), table.end()));
-    return copy.save(QString::fromStdString(file), "PNG");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!copy.save(&buffer, "PNG")) return {};
+    return bytes.toStdString();
 }
 
-bool writeText(const std::string& text, const std::string& file, std::ostream& out) {
-    if (file == "-") {
-        out << text;
-        return static_cast<bool>(out);
-    }
-    std::ofstream f(file, std::ios::binary);
-    f << text;
-    f.close();
-    return static_cast<bool>(f);
+// Writes one output; false (reported on `err`) when it could not be written completely.
+bool writeOne(const std::string& file, std::string_view bytes, std::ostream& err) {
+    const std::string problem = writeOutput(file, bytes);
+    if (problem.empty()) return true;
+    err << "orvexsim-render: cannot write "
+        << (file == "-" ? "standard output" : "\"" + file + "\"") << ": " << problem << '\n';
+    return false;
 }
 
 }  // namespace
 
-int render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
+int render(const RenderOptions& options, std::ostream& err) {
     sim::PacketInterpreter interpreter(options.model);
     for (const PacketArg& arg : options.packets) {
         std::string error;
-        const auto bytes = readPacket(arg, error);
-        if (!bytes) {
+        if (!feedPackets(arg, interpreter, err, error)) {
             err << "orvexsim-render: " << error << '\n';
             return kExitBadArguments;
         }
-        if (packetKind(*bytes) == sim::kKindStringFile)
-            interpreter.interpretStringPacket(*bytes);
-        else
-            interpreter.newMessage(*bytes);
     }
 
     DiscardingSink sink;
@@ -72,21 +71,24 @@ int render(const RenderOptions& options, std::ostream& out, std::ostream& err) {
         engine.step();
 
     const sim::ScreenBitmap& screen = engine.surface().screen();
-    int status = kExitOk;
-    if (!options.pngFile.empty() && !writePng(screen, options.pngFile)) {
-        err << "orvexsim-render: cannot write \"" << options.pngFile << "\"\n";
-        status = kExitOutputFailed;
+    bool written = true;
+    if (!options.pngFile.empty()) {
+        const std::string png = pngBytes(screen);
+        if (png.empty()) {
+            err << "orvexsim-render: cannot make the PNG image\n";
+            written = false;
+        } else {
+            written = writeOne(options.pngFile, png, err) && written;
+        }
     }
-    if (!options.ledsFile.empty() &&
-        !writeText(sim::ledDump(screen, options.model.colors), options.ledsFile, out)) {
-        err << "orvexsim-render: cannot write \"" << options.ledsFile << "\"\n";
-        status = kExitOutputFailed;
+    if (!options.ledsFile.empty()) {
+        written =
+            writeOne(options.ledsFile, sim::ledDump(screen, options.model.colors), err) && written;
     }
     if (options.ansi || (options.pngFile.empty() && options.ledsFile.empty())) {
-        out << ansiImage(screen);
-        if (!out) status = kExitOutputFailed;
+        written = writeOne("-", ansiImage(screen), err) && written;
     }
-    return status;
+    return written ? kExitOk : kExitOutputFailed;
 }
 
 }  // namespace ztk::render

@@ -14,8 +14,8 @@ inline constexpr int kExitOutputFailed = 1;
 inline constexpr int kExitBadArguments = 2;
 
 // Runs `options`: reads the packets, feeds them, steps the display and writes the outputs
-// (the terminal image to `out` when no file output is asked for). Messages go to `err`.
-// Returns the exit status.
-int render(const RenderOptions& options, std::ostream& out, std::ostream& err);
+// (the terminal image to standard output when no file output is asked for). Messages go to
+// `err`. Returns the exit status.
+int render(const RenderOptions& options, std::ostream& err);
 
 }  // namespace ztk::render

@@ -3,10 +3,11 @@
 //
 // A host sets the properties, calls Initialize (or InitializeAdv) once, then chooses what the
 // sign shows. Every method returns true on success; the reason of a failure goes to the
-// error log named by MarqueeLogFile (when it was set at Initialize). No method throws;
-// only a refused property set throws PropertyError. Use the object on one thread, which
+// error log named by MarqueeLogFile (when it was set at Initialize), and to a listener. No method
+// throws; only a refused property set throws PropertyError. Use the object on one thread, which
 // runs a Qt event loop (QCoreApplication): the waits inside the methods keep it running.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -22,6 +23,33 @@
 namespace ztk {
 
 class MarqueeContext;
+
+// --- Extensions beyond the standard interface (see Marquee::setListener) ---
+
+// Told what a control does, for a host that shows it (a command line, a diagnostics pane).
+// Every function does nothing unless overridden; none may call back into the control.
+class ZTK_MARQUEE_EXPORT MarqueeListener {
+  public:
+    virtual ~MarqueeListener();
+    // A failure the control records: the message of its error-log line, without the time
+    // stamp ("Error: 10061, ..."). Given whether or not MarqueeLogFile was set at Initialize;
+    // the log file itself is written only as before.
+    virtual void failureRecorded(const QString& message);
+    // `packet` is about to leave through SendToMarquee (or go to the packet sink).
+    virtual void packetSending(const QByteArray& packet);
+    // The control is about to wait `milliseconds`; `reason` says what for ("for the sign
+    // to store its memory layout").
+    virtual void pausing(int milliseconds, const QString& reason);
+};
+
+// Takes the packets of a control in place of a sign (see Marquee::setPacketSink).
+class ZTK_MARQUEE_EXPORT PacketSink {
+  public:
+    virtual ~PacketSink();
+    // Keeps one whole packet. Returns empty on success, otherwise the reason why not, which
+    // fails the send as a transport failure does (logged, false).
+    virtual QString take(const QByteArray& packet) = 0;
+};
 
 class ZTK_MARQUEE_EXPORT Marquee {
   public:
@@ -129,6 +157,28 @@ class ZTK_MARQUEE_EXPORT Marquee {
     void ReadProperties(PropertyBag& bag);
     // Writes every property with its default to `bag`; clears changedProperties().
     void WriteProperties(PropertyBag& bag) const;
+
+    // --- Extensions beyond the standard interface ---
+
+    // Tells `listener` what this control does from now on; null for nobody. Not owned: it
+    // must outlive the control or be taken back first.
+    void setListener(MarqueeListener* listener);
+    // With a sink, every packet goes to it instead of the transport of MarqueeConnectMode:
+    // Initialize connects nothing and starts no simulator, writes the memory layout in every
+    // connect mode and does not pause after it. Null sends to the sign again. Not owned.
+    void setPacketSink(PacketSink* sink);
+
+    // `packet` as the packet dump writes it: every byte below 32 or above 126 as "[" + its
+    // upper-case hexadecimal code + "]" ("[1][1][1][1][1][1]Z00[2]AA [4]").
+    static QString EscapedPacket(const QByteArray& packet);
+
+    // The attribute-word tables of QuickDisplay and UpdateVariableAdv.
+    enum class AttributeTable { Color, Font, Mode, Special, Position };
+    // The words `table` knows, in upper case, word i being also taken as the number i.
+    static QStringList AttributeWords(AttributeTable table);
+    // True when `table` knows `word` (any letter case, or its number); an empty word or an
+    // unknown one is sent as the table's default.
+    static bool IsKnownAttribute(AttributeTable table, const QString& word);
 
   private:
     std::unique_ptr<MarqueeContext> context_;

@@ -107,7 +107,7 @@ void PacketInterpreter::interpret(std::span<const std::uint8_t> packet) {
             case kWriteSmallPicture: {
                 auto label = in.next();
                 if (!label) return;
-                readPicture(in, *label, 2);
+                readPicture(in, *label, 2, std::string(1, static_cast<char>(*label)));
                 break;
             }
             case kWriteNamedPicture: {
@@ -117,7 +117,7 @@ void PacketInterpreter::interpret(std::span<const std::uint8_t> packet) {
                     if (!c) return;
                     name.push_back(static_cast<char>(*c));
                 }
-                readPicture(in, pictures_.idForName(name), 4);
+                readPicture(in, pictures_.idForName(name), 4, name);
                 break;
             }
             default:
@@ -150,13 +150,18 @@ std::shared_ptr<MessageStream> PacketInterpreter::recompile(const MessageStream&
 }
 
 void PacketInterpreter::readPicture(ByteDecoder& in, std::optional<std::uint16_t> id,
-                                    int sizeDigits) {
+                                    int sizeDigits, std::string name) {
     auto size = readPictureSize(in, sizeDigits);
     const std::size_t bytes =
         size ? (static_cast<std::size_t>(size->width) + 1) * static_cast<std::size_t>(size->height)
              : 0;
     // Sizes come from the packet: check them before anything is allocated.
-    if (!id || !size || !pictures_.canStore(*id, bytes)) {
+    const bool tooLarge = id && size && !pictures_.canStore(*id, bytes);
+    if (tooLarge) {
+        ++refusedPictures_;
+        lastRefused_ = {std::move(name), size->width, size->height, bytes};
+    }
+    if (!id || !size || tooLarge) {
         readPictureRows(in, nullptr, 0);
         return;
     }

@@ -1,12 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+#include <memory>
+
 #include "framecases.h"
-#include "packetinput.h"
+#include "simcore/framesplitter.h"
+#include "ztkversion.h"
 
 namespace ztk::render {
 namespace {
@@ -17,10 +24,17 @@ struct ToolRun {
     QByteArray err;
 };
 
-ToolRun runTool(const QStringList& args) {
+// Runs the tool with `input` on standard input and, when `outputFile` is given, its standard
+// output going there.
+ToolRun runTool(const QStringList& args, const QByteArray& input = {},
+                const QString& outputFile = {}) {
     QProcess p;
+    if (!outputFile.isEmpty()) p.setStandardOutputFile(outputFile);
     p.start(QStringLiteral(ZTK_RENDER_PROGRAM), args);
     ToolRun r;
+    if (!p.waitForStarted()) return r;
+    p.write(input);
+    p.closeWriteChannel();
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit) return r;
     return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
 }
@@ -53,6 +67,25 @@ TEST(RenderCli, BadArgumentsAndHelp) {
     const ToolRun help = runTool({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_TRUE(help.out.contains("Usage: orvexsim-render") && help.out.contains("Example"));
+
+    // Nothing to do is a usage error; --version names the build's version.
+    const ToolRun none = runTool({});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_TRUE(none.err.contains("no PACKET given\nUsage: orvexsim-render"))
+        << none.err.constData();
+    const ToolRun version = runTool({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "orvexsim-render " ZTK_VERSION_STRING "\n");
+    // "--" ends the options: a packet file may be called "-x".
+    QTemporaryDir dir;
+    const QString home = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(dir.path()));
+    QFile dashed("-x");
+    ASSERT_TRUE(dashed.open(QIODevice::WriteOnly));
+    dashed.write(QByteArray::fromStdString(sim::test::frameCases().front().packets.front()));
+    dashed.close();
+    EXPECT_EQ(runTool({"--leds", "-", "--", "-x"}).status, 0);
+    QDir::setCurrent(home);
 }
 
 // The known messages, given as packet files and as hexadecimal, come out of --leds as the
@@ -82,7 +115,7 @@ TEST(RenderCli, LedDumpsOfKnownMessages) {
                       .toStdString());
     }
     const auto kind = [](const std::string& s) {
-        return packetKind(std::vector<std::uint8_t>(s.begin(), s.end()));
+        return sim::packetKind(std::vector<std::uint8_t>(s.begin(), s.end()));
     };
     EXPECT_EQ(kind("]!]!Z00]\"G 42]$"), 842);
     EXPECT_EQ(kind("_01Z00_02G 42_04"), 842);
@@ -110,6 +143,131 @@ TEST(RenderCli, PngAndTerminalImage) {
 
     const ToolRun unwritable = runTool({"--png", "/nonexistent/dir/s.png", "-x", hex});
     EXPECT_EQ(unwritable.status, 1);
+}
+
+QByteArray expectedLeds(const std::string& name) {
+    return readAll(QString::fromStdString(ZTK_ENGINE_FRAMES_DIR "/" + name + ".leds"));
+}
+
+QStringList caseArgs(const sim::test::FrameCase& c) {
+    return {"--model", QString::fromStdString(c.model), "--time", "2002-01-05T13:05",
+            "--steps", QString::number(c.steps),        "--leds", "-"};
+}
+
+// Packets back to back on standard input are split at their frames and fed in order (the
+// template, then its field's string file); bytes between them are skipped with a warning
+// that says where; a packet cut off by the next one is skipped too.
+TEST(RenderCli, StreamsOfPacketsFromStandardInput) {
+    const auto& c = sim::test::frameCases()[1];  // template_variable: two packets
+    ASSERT_EQ(c.packets.size(), 2u);
+    const QByteArray first = QByteArray::fromStdString(c.packets[0]);
+    const QByteArray second = QByteArray::fromStdString(c.packets[1]);
+
+    ToolRun r = runTool(caseArgs(c) << "-", first + second);
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_EQ(r.out, expectedLeds(c.name));
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.constData();
+
+    const QByteArray cut = QByteArray(3, '\x01') +
+                           "Z00\x02"
+                           "AAWRONG";
+    r = runTool(caseArgs(c) << "-", "noise" + first + "\r\n" + cut + second + "end");
+    ASSERT_EQ(r.status, 0) << r.err.constData();
+    EXPECT_EQ(r.out, expectedLeds(c.name));
+    const QString at2 = QString::number(5 + first.size());
+    EXPECT_EQ(QString::fromUtf8(r.err),
+              "orvexsim-render: warning: standard input: 5 bytes at offset 0 hold no packet; "
+              "skipped\n"
+              "orvexsim-render: warning: standard input: 2 bytes at offset " +
+                  at2 +
+                  " hold no packet; skipped\n"
+                  "orvexsim-render: warning: standard input: the packet at offset " +
+                  QString::number(at2.toInt() + 2) + " (" + QString::number(cut.size()) +
+                  " bytes) ends before its EOT; skipped\n"
+                  "orvexsim-render: warning: standard input: 3 bytes at offset " +
+                  QString::number(5 + first.size() + 2 + cut.size() + second.size()) +
+                  " hold no packet; skipped\n");
+
+    // Nothing but noise shows the blank sign and says so.
+    r = runTool({"--leds", "-", "-"}, "noise");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.err.endsWith("standard input holds no packet\n")) << r.err.constData();
+}
+
+// Named files must be regular: a named pipe with no writer is refused at once instead of
+// waiting for one, and so are a directory and a device. A picture too large to keep is
+// reported.
+TEST(RenderCli, OnlyRegularFilesAreRead) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("link.fifo");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& input : {fifo, dir.path(), QStringLiteral("/dev/zero")}) {
+        const ToolRun r = runTool({"--leds", "-", input});
+        EXPECT_EQ(r.status, 2) << input.toStdString();
+        EXPECT_TRUE(r.err.contains("not a regular file")) << r.err.constData();
+        EXPECT_TRUE(r.out.isEmpty());
+    }
+    EXPECT_TRUE(runTool({"--leds", "-", fifo}).err.contains("is a named pipe"));
+
+    const QByteArray huge =
+        "\x01Z00\x02"
+        "Mhuge_pictFFFFFFFF\r\x04";
+    const ToolRun r = runTool({"--leds", "-", "-"}, huge);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(
+        r.err.contains("picture \"huge_pict\" of 65535 x 65535 LEDs in the packet at "
+                       "offset 0 is not shown: it takes 4294901760 bytes, and a picture "
+                       "may take at most 4194304"))
+        << r.err.constData();
+}
+
+// An output that cannot be written completely fails the run with the reason, whichever it
+// is; a file that could not be replaced keeps its old content.
+TEST(RenderCli, OutputsThatCannotBeWrittenFail) {
+    const QString hex = hexOf(sim::test::frameCases().front().packets.front());
+    for (const QStringList& outputs :
+         {QStringList{"--png", "/dev/full"}, QStringList{"--leds", "/dev/full"}}) {
+        const ToolRun r = runTool(outputs + QStringList{"-x", hex});
+        EXPECT_EQ(r.status, 1) << outputs.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains("cannot write \"/dev/full\": No space left on device"))
+            << r.err.constData();
+    }
+    for (const QStringList& outputs : {QStringList{"--leds", "-"}, QStringList{"--ansi"}}) {
+        const ToolRun r = runTool(outputs + QStringList{"-x", hex}, {}, "/dev/full");
+        EXPECT_EQ(r.status, 1) << outputs.join(' ').toStdString();
+        EXPECT_TRUE(r.err.contains("cannot write standard output: No space left on device"))
+            << r.err.constData();
+    }
+}
+
+// On a full disk the old output stays as it was, and no half-written file is left beside it.
+TEST(RenderCli, FullDiskKeepsTheOldOutput) {
+    QTemporaryDir dir;
+    if (::mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", 0, "size=64k") != 0) {
+        GTEST_SKIP() << "mounting a small file system needs root";
+    }
+    const std::unique_ptr<QTemporaryDir, void (*)(QTemporaryDir*)> unmount(
+        &dir,
+        [](QTemporaryDir* d) { ::umount2(QFile::encodeName(d->path()).constData(), MNT_DETACH); });
+    const auto& cases = sim::test::frameCases();
+    const QString png = dir.filePath("sign.png");
+    const QString leds = dir.filePath("sign.leds");
+    ASSERT_EQ(runTool({"--png", png, "--leds", leds, "-x", hexOf(cases[0].packets[0])}).status, 0);
+    const QByteArray oldPng = readAll(png);
+    const QByteArray oldLeds = readAll(leds);
+    QFile filler(dir.filePath("filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'x')) == 4096) {
+    }
+    filler.close();
+
+    const ToolRun r = runTool({"--png", png, "--leds", leds, "-x", hexOf(cases[2].packets[0])});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("No space left on device")) << r.err.constData();
+    EXPECT_EQ(readAll(png), oldPng);
+    EXPECT_EQ(readAll(leds), oldLeds);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              QStringList({"filler", "sign.leds", "sign.png"}));
 }
 
 }  // namespace

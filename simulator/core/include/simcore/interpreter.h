@@ -9,6 +9,7 @@
 #include <mutex>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "simcore/automodelist.h"
@@ -30,6 +31,14 @@ inline constexpr int kKindStringFile = 842;  // a packet that writes a string fi
 // operations of SignContent may be called from the engine thread at any time; every store
 // is guarded, and streams and pictures are handed out as shared pointers, so a file that
 // is replaced stays valid for whoever still reads it.
+// A picture the interpreter did not keep because its size is beyond the store's bounds.
+struct RefusedPicture {
+    std::string name;  // the one-character label of a small picture, or the nine-character name
+    int width = 0;
+    int height = 0;
+    std::size_t bytes = 0;  // (width + 1) x height
+};
+
 class PacketInterpreter final : public SignContent {
   public:
     explicit PacketInterpreter(const DisplayModel& model = {});
@@ -61,6 +70,9 @@ class PacketInterpreter final : public SignContent {
     const PictureStore& pictures() const { return pictures_; }
     // The codes of the current automode list.
     std::vector<std::uint16_t> automodeCodes() const;
+    // How many pictures were refused for their size so far (owner's thread), and the last.
+    std::size_t refusedPictureCount() const { return refusedPictures_; }
+    const RefusedPicture& lastRefusedPicture() const { return lastRefused_; }
 
   private:
     using FileMap = std::map<std::uint8_t, std::shared_ptr<const MessageStream>>;
@@ -73,7 +85,8 @@ class PacketInterpreter final : public SignContent {
     // Compiles a stored file again from its source for the current model; null when the
     // source no longer holds a text command.
     std::shared_ptr<MessageStream> recompile(const MessageStream& old);
-    void readPicture(ByteDecoder& in, std::optional<std::uint16_t> id, int sizeDigits);
+    void readPicture(ByteDecoder& in, std::optional<std::uint16_t> id, int sizeDigits,
+                     std::string name);
     void storeText(std::uint8_t label, std::shared_ptr<const MessageStream> stream);
     void storeString(std::uint8_t label, std::shared_ptr<const MessageStream> stream);
 
@@ -86,6 +99,9 @@ class PacketInterpreter final : public SignContent {
     // The string-file lock: 842 packets replace string files while the engine reads them.
     mutable std::mutex stringMutex_;
     FileMap stringFiles_;
+
+    std::size_t refusedPictures_ = 0;
+    RefusedPicture lastRefused_;
 
     mutable std::mutex automodeMutex_;
     AutomodeList automodes_;

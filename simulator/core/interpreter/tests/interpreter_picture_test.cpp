@@ -62,6 +62,10 @@ TEST(InterpreterPictures, HugeOrCountlessPicturesAreRefused) {
     EXPECT_FALSE(interpreter.picture(256));
     EXPECT_EQ(interpreter.pictures().storedBytes(), 0u);
     EXPECT_EQ(dump(*interpreter.textFile('A')), "o k ET");
+    // The refusal is kept for the owner to report.
+    EXPECT_EQ(interpreter.refusedPictureCount(), 1u);
+    EXPECT_EQ(interpreter.lastRefusedPicture().name, "huge_pict");
+    EXPECT_EQ(interpreter.lastRefusedPicture().bytes, 65536u * 65535u);
 
     // The largest accepted picture, as many times as the store holds it.
     std::string many;
@@ -72,6 +76,8 @@ TEST(InterpreterPictures, HugeOrCountlessPicturesAreRefused) {
     }
     interpreter.newMessage(bytes(many));
     EXPECT_EQ(interpreter.pictures().pictureCount(), kMaxPictureStoreBytes / kMaxPictureBytes);
+    EXPECT_EQ(interpreter.refusedPictureCount(),
+              1u + 20 - kMaxPictureStoreBytes / kMaxPictureBytes);
     // Replacing a stored picture counts only the difference.
     interpreter.interpretStringPacket(packet("Mbig0000000400FFF{0D}"));
     EXPECT_EQ(interpreter.pictures().find(256)->height, 0x400);
