@@ -4,22 +4,12 @@
 
 #include "model/editortexts.h"
 #include "model/text32.h"
+#include "model/xmlnodes.h"
 #include "msgfile/lookup.h"
 #include "msgfile/names.h"
 #include "msgfile/text.h"
 
 namespace ztk::legendo {
-namespace {
-
-bool isText(pugi::xml_node node) {
-    return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
-}
-
-bool named(pugi::xml_node node, const char* name) {
-    return node.type() == pugi::node_element && std::string_view(node.name()) == name;
-}
-
-}  // namespace
 
 IntegerAttribute readInteger(pugi::xml_node element, const char* name) {
     const pugi::xml_attribute attribute = element.attribute(name);
@@ -58,7 +48,7 @@ bool BoardReader::readLines(pugi::xml_node element,
                             const std::function<bool(pugi::xml_node)>& other) {
     for (pugi::xml_node child : element.children()) {
         bool ok = true;
-        if (named(child, msgfile::elem::kLine)) {
+        if (isElement(child, msgfile::elem::kLine)) {
             ok = parseLineTag(child);
             if (ok && row_ < model_.board().rows() - 1) ++row_;
         } else if (other && child.type() == pugi::node_element) {
@@ -79,11 +69,17 @@ bool BoardReader::parseLineTag(pugi::xml_node line) {
         return false;
     }
     col_ = std::max(left.value.value_or(0), 0);
-    for (pugi::xml_node child : line.children()) {
+    return readParts(line, false);
+}
+
+bool BoardReader::readParts(pugi::xml_node parent, bool withText) {
+    for (pugi::xml_node child : parent.children()) {
         bool ok = true;
-        if (named(child, msgfile::elem::kText)) {
+        if (withText && isTextNode(child)) {
+            if (!PutText(toU32(child.value()))) warnTooLarge();
+        } else if (isElement(child, msgfile::elem::kText)) {
             ok = LoadTextTag(child);
-        } else if (named(child, msgfile::elem::kVariable)) {
+        } else if (isElement(child, msgfile::elem::kVariable)) {
             ok = LoadVariableTag(child);
         }
         if (!ok) {
@@ -100,21 +96,7 @@ bool BoardReader::LoadTextTag(pugi::xml_node text) {
     } else {
         model_.setCurrentColor(msgfile::kRgbWhite);
     }
-    for (pugi::xml_node child : text.children()) {
-        bool ok = true;
-        if (isText(child)) {
-            if (!PutText(toU32(child.value()))) warnTooLarge();
-        } else if (named(child, msgfile::elem::kText)) {
-            ok = LoadTextTag(child);
-        } else if (named(child, msgfile::elem::kVariable)) {
-            ok = LoadVariableTag(child);
-        }
-        if (!ok) {
-            prompter_.message(texts::kParseLineFailed, "", Icon::None);
-            return false;
-        }
-    }
-    return true;
+    return readParts(text, true);
 }
 
 bool BoardReader::PutText(std::u32string_view text) {

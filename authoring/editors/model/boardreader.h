@@ -42,6 +42,9 @@ class BoardReader {
     int col() const { return col_; }
 
   private:
+    // The TEXT and VARIABLE children of a LINE or TEXT (and its text, `withText`) in order;
+    // false, after its message, when one of them cannot be read.
+    bool readParts(pugi::xml_node parent, bool withText);
     void warnTooLarge();
 
     TemplateEditorModel& model_;

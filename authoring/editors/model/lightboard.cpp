@@ -31,21 +31,21 @@ void Lightboard::resize(int rows, int cols) {
     rows_ = rows;
     cols_ = cols;
     cursor_ = clamped(cursor_);
-    anchor_ = clamped(anchor_);
+    end_ = clamped(end_);
 }
 
 void Lightboard::setCursor(CellPos p) {
-    cursor_ = anchor_ = clamped(p);
+    cursor_ = end_ = clamped(p);
 }
 
-void Lightboard::select(CellPos anchor, CellPos cursor) {
-    anchor_ = clamped(anchor);
+void Lightboard::select(CellPos cursor, CellPos end) {
     cursor_ = clamped(cursor);
+    end_ = clamped(end);
 }
 
 CellRange Lightboard::selection() const {
-    return {std::min(anchor_.row, cursor_.row), std::min(anchor_.col, cursor_.col),
-            std::max(anchor_.row, cursor_.row), std::max(anchor_.col, cursor_.col)};
+    return {std::min(end_.row, cursor_.row), std::min(end_.col, cursor_.col),
+            std::max(end_.row, cursor_.row), std::max(end_.col, cursor_.col)};
 }
 
 bool Lightboard::canShrink(bool rows) const {

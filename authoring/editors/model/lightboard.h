@@ -1,6 +1,7 @@
 #pragma once
 // The lightboard: a rows x columns grid of character cells with a cursor and a rectangular
-// selection between an anchor cell and the cursor, as a flexible grid keeps them.
+// selection from the cursor to a selection end, as a flexible grid keeps them: a drag or a
+// shifted arrow moves the selection end and leaves the cursor where it was.
 
 #include <vector>
 
@@ -49,17 +50,18 @@ class Lightboard {
     const LightCell& at(CellPos p) const { return cells_[index(p)]; }
 
     // Gives the board a new size (each bounded to 0..max); cells inside both sizes keep
-    // their content, new cells are blank. Cursor and anchor are kept inside the board.
+    // their content, new cells are blank. Cursor and selection end stay inside the board.
     void resize(int rows, int cols);
 
     CellPos cursor() const { return cursor_; }
-    CellPos anchor() const { return anchor_; }
+    // The selection's corner opposite the cursor.
+    CellPos selectionEnd() const { return end_; }
     // Moves the cursor; the selection shrinks to the cursor cell.
     void setCursor(CellPos p);
-    // Selects the rectangle between `anchor` and `cursor`.
-    void select(CellPos anchor, CellPos cursor);
+    // Puts the cursor on `cursor` and selects the rectangle from there to `end`.
+    void select(CellPos cursor, CellPos end);
     CellRange selection() const;
-    bool singleCellSelected() const { return cursor_ == anchor_; }
+    bool singleCellSelected() const { return cursor_ == end_; }
 
     // Whether the last row (rows) or the last column (!rows) holds no variable cell, so
     // that the board may lose it.
@@ -73,7 +75,7 @@ class Lightboard {
     int cols_ = 0;
     std::vector<LightCell> cells_;
     CellPos cursor_;
-    CellPos anchor_;
+    CellPos end_;
 };
 
 }  // namespace ztk::legendo

@@ -6,6 +6,7 @@
 #include "model/boardreader.h"
 #include "model/editortexts.h"
 #include "model/itemfile.h"
+#include "model/xmlnodes.h"
 #include "msgfile/lookup.h"
 #include "msgfile/names.h"
 #include "msgfile/save.h"
@@ -16,14 +17,6 @@ namespace ztk::legendo {
 namespace {
 
 constexpr int kMaxPages = std::numeric_limits<std::int16_t>::max();
-
-bool named(pugi::xml_node node, const char* name) {
-    return node.type() == pugi::node_element && std::string_view(node.name()) == name;
-}
-
-bool isText(pugi::xml_node node) {
-    return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
-}
 
 pugi::xml_node pageNumbered(pugi::xml_node templ, int number) {
     for (pugi::xml_node page : templ.children(msgfile::elem::kPage)) {
@@ -107,14 +100,14 @@ bool MultipageModel::loadPage() {
         holdBox_ = holdSpeedOf(hold);
         holdEnabled_ = hold != msgfile::kNoHoldTime;
         const bool linesRead = reader.readLines(page, [&](pugi::xml_node child) {
-            if (!named(child, msgfile::elem::kRotateLine)) return true;
+            if (!isElement(child, msgfile::elem::kRotateLine)) return true;
             std::string text;
             bool first = true;
             for (pugi::xml_node part : child.children()) {
-                if (isText(part)) text += part.value();
-                if (!named(part, msgfile::elem::kText)) continue;
+                if (isTextNode(part)) text += part.value();
+                if (!isElement(part, msgfile::elem::kText)) continue;
                 for (pugi::xml_node piece : part.children()) {
-                    if (isText(piece)) text += piece.value();
+                    if (isTextNode(piece)) text += piece.value();
                 }
                 if (!first) continue;
                 first = false;

@@ -4,16 +4,13 @@
 
 #include "model/itemfile.h"
 #include "model/text32.h"
+#include "model/xmlnodes.h"
 #include "msgfile/lookup.h"
 #include "msgfile/names.h"
 #include "msgfile/text.h"
 
 namespace ztk::legendo {
 namespace {
-
-bool isText(pugi::xml_node node) {
-    return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
-}
 
 // The entry matching `value` (in upper case when `anyCase`), else the box's first entry.
 template <std::size_t N>
@@ -45,28 +42,20 @@ std::string doubledAngles(std::string_view text) {
     return out;
 }
 
-}  // namespace
-
-namespace {
-
-bool named(pugi::xml_node node, const char* name) {
-    return node.type() == pugi::node_element && std::string_view(node.name()) == name;
-}
-
 // Appends what `node` shows, in document order: the text and variables of a TEXT in its
 // colour, a nested TEXT in its own. Every TEXT is shown once, where the sign shows it.
 void appendShown(ColoredText& out, pugi::xml_node node, Rgb color, StringKind kind) {
-    const bool inText = named(node, msgfile::elem::kText);
+    const bool inText = isElement(node, msgfile::elem::kText);
     for (pugi::xml_node child : node.children()) {
         std::string part;
-        if (isText(child) && inText) {
+        if (isTextNode(child) && inText) {
             // Only strings escape "<": in an alarm it is an ordinary character, and
             // doubling it would double it again at every save.
             part = kind == StringKind::String ? doubledAngles(child.value())
                                               : std::string(child.value());
-        } else if (named(child, msgfile::elem::kVariable) && inText) {
+        } else if (isElement(child, msgfile::elem::kVariable) && inText) {
             part = "<" + msgfile::itemName(child) + ">";
-        } else if (named(child, msgfile::elem::kText)) {
+        } else if (isElement(child, msgfile::elem::kText)) {
             appendShown(out, child, loadedColor(child), kind);
         } else if (child.type() == pugi::node_element) {
             appendShown(out, child, color, kind);

@@ -148,14 +148,14 @@ void TemplateEditorModel::moveCursor(CellPos to) {
 
 void TemplateEditorModel::extendSelection(CellPos to) {
     if (!board_.contains(to)) return;
-    board_.select(board_.anchor(), to);
+    board_.select(board_.cursor(), to);
     notify(listener_, kCursorChanged);
 }
 
 void TemplateEditorModel::stepCursor(int rows, int cols, bool extend) {
     if (board_.rows() == 0 || board_.cols() == 0) return;
     if (extend) {
-        const CellPos from = board_.cursor();
+        const CellPos from = board_.selectionEnd();
         extendSelection({std::clamp(from.row + rows, 0, board_.rows() - 1),
                          std::clamp(from.col + cols, 0, board_.cols() - 1)});
         return;
@@ -174,9 +174,9 @@ void TemplateEditorModel::selectField(const FieldPlace& place, bool cursorAtEnd)
     const CellPos first{place.row, place.column};
     const CellPos last{place.row, place.lastColumn()};
     if (cursorAtEnd) {
-        board_.select(first, last);
-    } else {
         board_.select(last, first);
+    } else {
+        board_.select(first, last);
     }
 }
 
@@ -238,8 +238,8 @@ bool TemplateEditorModel::addField(int row, int first, int last, const std::stri
 
 void TemplateEditorModel::addVariable() {
     const CellPos cursor = board_.cursor();
-    const int first = std::min(cursor.col, board_.anchor().col);
-    const int last = std::max(cursor.col, board_.anchor().col);
+    const int first = std::min(cursor.col, board_.selectionEnd().col);
+    const int last = std::max(cursor.col, board_.selectionEnd().col);
     if (!addField(cursor.row, first, last, nameText_, colorBox_)) return;
     nameText_.clear();
     board_.setCursor({cursor.row, first});

@@ -58,7 +58,7 @@ class TemplateEditorModel {
     void chooseColor(SignColor color);
     // The cursor put on a cell (a click or an arrow key).
     void moveCursor(CellPos to);
-    // The selection extended to a cell (a drag or a shifted arrow key).
+    // The selection extended to a cell (a drag or a shifted arrow key); the cursor stays.
     void extendSelection(CellPos to);
     // An arrow key: moves from the selection's edge, so that a selected field is left in
     // one step.

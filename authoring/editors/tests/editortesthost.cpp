@@ -26,6 +26,13 @@ std::vector<std::string> ScriptedPrompter::takeTexts() {
     return texts;
 }
 
+std::u32string boardRow(const TemplateEditorModel& model, int row) {
+    std::u32string text;
+    for (int c = 0; c < model.board().cols(); ++c)
+        text += model.board().at({row, c}).ch;
+    return text;
+}
+
 std::string EditorTest::path(const std::string& name) const {
     return dir_.filePath(QString::fromStdString(name)).toStdString();
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "model/templatemodel.h"
 #include "plainsavehost.h"
 
 namespace ztk::legendo::test {
@@ -50,6 +51,9 @@ class TestEditorHost final : public PlainSaveHost {
   private:
     ScriptedPrompter script_;
 };
+
+// The characters of row `row` of the model's board.
+std::u32string boardRow(const TemplateEditorModel& model, int row);
 
 // A test with a private folder for message files and a host over it.
 class EditorTest : public ::testing::Test {

@@ -49,12 +49,7 @@ class Multipage : public test::EditorTest {
         }
         return out;
     }
-    std::u32string row(int r) const {
-        std::u32string text;
-        for (int c = 0; c < board.board().cols(); ++c)
-            text += board.board().at({r, c}).ch;
-        return text;
-    }
+    std::u32string row(int r) const { return test::boardRow(board, r); }
     const Selection& selection() { return host.selection(); }
     void typeOnNewBoard(const char32_t* text) {
         board.typeRows("1");

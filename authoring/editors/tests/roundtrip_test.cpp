@@ -12,29 +12,13 @@
 #include "model/stringmodel.h"
 #include "model/templatesession.h"
 #include "support/controltesting.h"
+#include "support/simulatedsign.h"
 #include "support/tcprecorder.h"
 
 namespace ztk::legendo {
 namespace {
 
-// Bytes written readably: "{1C}2HI" is 0x1C, "2", "H", "I".
-QByteArray braced(const QByteArray& text) {
-    QByteArray out;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == '{' && i + 3 < text.size() && text[i + 3] == '}') {
-            out += QByteArray::fromHex(text.mid(i + 1, 2));
-            i += 3;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
-// Writes text file "A" with `body`.
-QByteArray textFile(const QByteArray& body) {
-    return ztk::test::packet("AA" + braced(body));
-}
+using ztk::test::textPacket;
 
 const QByteArray kBlankSign = ztk::test::packet("AA ");
 
@@ -87,9 +71,9 @@ TEST_F(RoundTrip, ATemplateWithAVariable) {
             return m.ChangeMode(QStringLiteral("TEMPLATE"));
         },
         kBlankSign +
-            textFile("{1B}0b{09}{1D}41"
-                     "{1C}1{1A}3HI{1C}1{1A}3    {0D}"
-                     "{1C}2{1A}3T{1C}3{1A}3{10} {1C}1{1A}3  {0D}") +
+            textPacket("{1B}0b{09}{1D}41"
+                       "{1C}1{1A}3HI{1C}1{1A}3    {0D}"
+                       "{1C}2{1A}3T{1C}3{1A}3{10} {1C}1{1A}3  {0D}") +
             ztk::test::packet("G    "));
     EXPECT_TRUE(shown().empty());
 }
@@ -119,9 +103,9 @@ TEST_F(RoundTrip, AMultipageTemplateWithARotatingLine) {
             m.setTemplateName(QStringLiteral("Shift"));
             return m.ChangeMode(QStringLiteral("TEMPLATE"));
         },
-        kBlankSign + textFile("{1B}\"b{1E}1{16}{1C}1{1A}3AB{1C}1{1A}3  {0D}"
-                              "{1B}\"b{1E}1{09}{1C}2{1A}3XYZ{0D}"
-                              "{1B}&a{1C}C{1A}3{1C}3{1A}3Go now"));
+        kBlankSign + textPacket("{1B}\"b{1E}1{16}{1C}1{1A}3AB{1C}1{1A}3  {0D}"
+                                "{1B}\"b{1E}1{09}{1C}2{1A}3XYZ{0D}"
+                                "{1B}&a{1C}C{1A}3{1C}3{1A}3Go now"));
     EXPECT_TRUE(shown().empty());
 }
 
@@ -144,10 +128,10 @@ TEST_F(RoundTrip, AStringWithAVariableAndAnAttribute) {
             m.setStringName(QStringLiteral("Greeting"));
             return m.ChangeMode(QStringLiteral("STRING"));
         },
-        kBlankSign + textFile("{1B}0a{16}{1C}2{1A}3Temp "
-                              "{17}{1C}2{1A}3{10} "
-                              "{17}{1C}2{1A}3 "
-                              "{17}{1C}3{1A}3now"));
+        kBlankSign + textPacket("{1B}0a{16}{1C}2{1A}3Temp "
+                                "{17}{1C}2{1A}3{10} "
+                                "{17}{1C}2{1A}3 "
+                                "{17}{1C}3{1A}3now"));
     EXPECT_TRUE(shown().empty());
 }
 
@@ -168,7 +152,7 @@ TEST_F(RoundTrip, AnAlarm) {
             m.setAlarmName(QStringLiteral("Fire"));
             return m.AlarmAdd();
         },
-        textFile("{1B}0c{19}{1C}1{1A}3FIRE <x"));
+        textPacket("{1B}0c{19}{1C}1{1A}3FIRE <x"));
     EXPECT_TRUE(shown().empty());
 }
 

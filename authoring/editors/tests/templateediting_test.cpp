@@ -21,12 +21,7 @@ class TemplateEditing : public test::EditorTest {
         model.setSize(rows, cols);
         host.setChanged(false);
     }
-    std::u32string row(int r) const {
-        std::u32string text;
-        for (int c = 0; c < model.board().cols(); ++c)
-            text += model.board().at({r, c}).ch;
-        return text;
-    }
+    std::u32string row(int r) const { return test::boardRow(model, r); }
     Rgb fore(int r, int c) const { return model.board().at({r, c}).fore; }
     CellPos cursor() const { return model.board().cursor(); }
     void addField(CellPos from, int toCol, const std::string& name) {
@@ -138,7 +133,7 @@ TEST_F(TemplateEditing, TheCursorTakesUpCellColoursAndSelectsFields) {
     // A list click puts the cursor on the field's last cell and selects back to its first.
     model.selectVariable(0);
     EXPECT_EQ(cursor(), (CellPos{0, 5}));
-    EXPECT_EQ(model.board().anchor(), (CellPos{0, 3}));
+    EXPECT_EQ(model.board().selectionEnd(), (CellPos{0, 3}));
 }
 
 TEST_F(TemplateEditing, AddingVariablesRefusesClashesMissingNamesAndOverlaps) {
@@ -158,8 +153,8 @@ TEST_F(TemplateEditing, AddingVariablesRefusesClashesMissingNamesAndOverlaps) {
     addField({1, 0}, 1, "");
     EXPECT_EQ(shown(), std::vector<std::string>{texts::kNameRequired});
     // Only the cursor's row counts, however many rows are selected.
-    model.moveCursor({1, 2});
-    model.extendSelection({0, 5});
+    model.moveCursor({0, 5});
+    model.extendSelection({1, 1});
     model.setNameText("Other");
     model.addVariable();
     EXPECT_EQ(shown(), std::vector<std::string>{texts::kOverlap});

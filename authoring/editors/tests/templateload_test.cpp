@@ -17,12 +17,7 @@ class TemplateLoad : public test::EditorTest {
         model.reset();
         return loadTemplate(model, host);
     }
-    std::u32string row(int r) const {
-        std::u32string text;
-        for (int c = 0; c < model.board().cols(); ++c)
-            text += model.board().at({r, c}).ch;
-        return text;
-    }
+    std::u32string row(int r) const { return test::boardRow(model, r); }
     Rgb fore(int r, int c) const { return model.board().at({r, c}).fore; }
 
     TemplateEditorModel model{host};

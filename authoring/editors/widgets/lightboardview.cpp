@@ -157,7 +157,7 @@ void LightboardView::mirrorSelection() {
     selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
     const QModelIndex cursor = table_->index(board.cursor().row, board.cursor().col);
     selectionModel()->setCurrentIndex(cursor, QItemSelectionModel::NoUpdate);
-    scrollTo(cursor);
+    scrollTo(table_->index(board.selectionEnd().row, board.selectionEnd().col));
 }
 
 void LightboardView::refresh(unsigned changes) {
@@ -224,7 +224,7 @@ void LightboardView::mouseMoveEvent(QMouseEvent* event) {
     if (!dragging_) return;
     bool hit = false;
     const CellPos cell = cellAt(event->position().toPoint(), hit);
-    if (hit && cell != model_.board().cursor()) model_.extendSelection(cell);
+    if (hit && cell != model_.board().selectionEnd()) model_.extendSelection(cell);
 }
 
 void LightboardView::mouseReleaseEvent(QMouseEvent*) {
