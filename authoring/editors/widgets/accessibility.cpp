@@ -10,7 +10,11 @@ QString withoutMnemonic(const QString& text) {
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == u'&') {
-            if (i + 1 < text.size() && text[i + 1] == u'&') out += u'&', ++i;
+            // "&&" shows one "&"; a single "&" only marks the shortcut letter.
+            if (i + 1 < text.size() && text[i + 1] == u'&') {
+                out += u'&';
+                ++i;
+            }
             continue;
         }
         out += text[i];
