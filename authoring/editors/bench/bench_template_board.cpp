@@ -14,16 +14,6 @@
 namespace ztk::legendo {
 namespace {
 
-class SilentPrompter final : public Prompter {
-  public:
-    Answer message(const std::string&, const std::string&, Icon, Buttons) override {
-        return Answer::Ok;
-    }
-    std::string chooseFileToOpen(const std::string&, const std::string&) override { return {}; }
-    std::string chooseFileToSave(const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> askNewName(const std::string&) override { return std::nullopt; }
-};
-
 constexpr int kRows = 24;
 constexpr int kCols = 120;
 
@@ -58,7 +48,7 @@ struct Fixture {
     }
     QTemporaryDir dir;
     std::string file;
-    SilentPrompter prompter;
+    test::SilentPrompter prompter;
     test::PlainSaveHost host{prompter};
     TemplateEditorModel model{host};
 };

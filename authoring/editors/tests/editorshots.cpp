@@ -17,17 +17,6 @@ namespace {
 
 using namespace ztk::legendo;
 
-class SilentPrompter final : public Prompter {
-  public:
-    Answer message(const std::string& text, const std::string&, Icon, Buttons) override {
-        std::fprintf(stderr, "message: %s\n", text.c_str());
-        return Answer::Ok;
-    }
-    std::string chooseFileToOpen(const std::string&, const std::string&) override { return {}; }
-    std::string chooseFileToSave(const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> askNewName(const std::string&) override { return std::nullopt; }
-};
-
 const char kItems[] =
     "<MARQUEE>"
     "<TEMPLATE font='S7' rows='4' cols='24'>Line Status"
@@ -92,7 +81,7 @@ int main(int argc, char** argv) {
     if (!file.open(QIODevice::WriteOnly) || file.write(kItems) < 0) return 1;
     file.close();
 
-    SilentPrompter prompter;
+    test::SilentPrompter prompter(true);
     test::PlainSaveHost host(prompter);
     host.selection().currentFile = file.fileName().toStdString();
     Editors editors = makeEditors(host, nullptr);

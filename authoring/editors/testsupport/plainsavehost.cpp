@@ -1,5 +1,7 @@
 #include "plainsavehost.h"
 
+#include <cstdio>
+
 #include "msgfile/load.h"
 #include "msgfile/lookup.h"
 #include "msgfile/names.h"
@@ -23,6 +25,11 @@ void setAttribute(pugi::xml_node node, const char* name, const Value& value) {
 }
 
 }  // namespace
+
+Answer SilentPrompter::message(const std::string& text, const std::string&, Icon, Buttons buttons) {
+    if (echo_) std::fprintf(stderr, "message: %s\n", text.c_str());
+    return buttons == Buttons::Ok ? Answer::Ok : Answer::Yes;
+}
 
 void PlainSaveHost::setChanged(bool changed) {
     selection_.changed = changed;

@@ -11,6 +11,21 @@
 
 namespace ztk::legendo::test {
 
+// Answers every message with its first button; writes each text to standard error when
+// `echo` is set.
+class SilentPrompter final : public Prompter {
+  public:
+    explicit SilentPrompter(bool echo = false) : echo_(echo) {}
+    Answer message(const std::string& text, const std::string& title, Icon icon,
+                   Buttons buttons) override;
+    std::string chooseFileToOpen(const std::string&, const std::string&) override { return {}; }
+    std::string chooseFileToSave(const std::string&, const std::string&) override { return {}; }
+    std::optional<std::string> askNewName(const std::string&) override { return std::nullopt; }
+
+  private:
+    bool echo_;
+};
+
 class PlainSaveHost : public EditorHost {
   public:
     explicit PlainSaveHost(Prompter& prompter) : prompter_(prompter) {}
