@@ -1,0 +1,76 @@
+#pragma once
+// What the editors' tests stand on: a prompter that records every message and answers from
+// a script, the plain-save host over it, and a fixture with message files in a private
+// folder.
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "model/templatemodel.h"
+#include "plainsavehost.h"
+
+namespace ztk::legendo::test {
+
+struct ShownMessage {
+    std::string text;
+    std::string title;
+    Icon icon = Icon::None;
+    Buttons buttons = Buttons::Ok;
+};
+
+class ScriptedPrompter final : public Prompter {
+  public:
+    Answer message(const std::string& text, const std::string& title, Icon icon,
+                   Buttons buttons) override;
+    std::string chooseFileToOpen(const std::string&, const std::string&) override { return {}; }
+    std::string chooseFileToSave(const std::string&, const std::string&) override { return {}; }
+    std::optional<std::string> askNewName(const std::string&) override { return std::nullopt; }
+
+    // The answers to the next questions, in order; a question without one fails the test.
+    void answer(std::initializer_list<Answer> answers) { answers_.insert(answers_.end(), answers); }
+    // The texts shown so far, emptied.
+    std::vector<std::string> takeTexts();
+    const std::vector<ShownMessage>& shown() const { return shown_; }
+    void clear() { shown_.clear(); }
+
+  private:
+    std::vector<ShownMessage> shown_;
+    std::deque<Answer> answers_;
+};
+
+class TestEditorHost final : public PlainSaveHost {
+  public:
+    TestEditorHost() : PlainSaveHost(script_) {}
+    ScriptedPrompter& script() { return script_; }
+
+  private:
+    ScriptedPrompter script_;
+};
+
+// The characters of row `row` of the model's board.
+std::u32string boardRow(const TemplateEditorModel& model, int row);
+
+// A test with a private folder for message files and a host over it.
+class EditorTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+
+    std::string path(const std::string& name) const;
+    // Writes a message file `name` whose root holds `items` (XML text).
+    std::string writeFile(const std::string& items, const std::string& name = "items.xml");
+    static std::string readFile(const std::string& path);
+    // The messages shown so far, emptied.
+    std::vector<std::string> shown() { return host.script().takeTexts(); }
+
+    TestEditorHost host;
+
+  private:
+    QTemporaryDir dir_;
+};
+
+}  // namespace ztk::legendo::test
