@@ -25,11 +25,13 @@ namespace {
 
 using namespace ztk::msgfile;
 
+constexpr int kFileSizes[] = {10, 100, 1000, 2000, 10000};
+
 // The files of every size, written on first use and left long enough to count as settled;
 // removed at exit.
 struct MixedFiles {
     MixedFiles() {
-        for (const int items : {10, 2000, 10000}) {
+        for (const int items : kFileSizes) {
             const auto path = std::filesystem::temp_directory_path() /
                               ("msgfile-bench-mixed" + std::to_string(items) + ".xml");
             bench::writeMixedFile(path.string(), items);
@@ -49,6 +51,13 @@ const std::string& mixedFile(int items) {
     return files.paths.at(items);
 }
 
+// Runs a case on every file size.
+void fileSizes(benchmark::internal::Benchmark* load) {
+    load->ArgName("items");
+    for (const int items : kFileSizes)
+        load->Arg(items);
+}
+
 void setBytes(benchmark::State& state, const std::string& path) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
                             static_cast<std::int64_t>(std::filesystem::file_size(path)));
@@ -63,12 +72,7 @@ void BM_LoadAndFindLastTemplate(benchmark::State& state) {
     }
     setBytes(state, path);
 }
-BENCHMARK(BM_LoadAndFindLastTemplate)
-    ->ArgName("items")
-    ->Arg(10)
-    ->Arg(2000)
-    ->Arg(10000)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadAndFindLastTemplate)->Apply(fileSizes)->Unit(benchmark::kMicrosecond);
 
 #ifdef ZTK_HAVE_FILE_CACHE
 void BM_LoadIndexedAndFindLastTemplate(benchmark::State& state) {
@@ -80,12 +84,7 @@ void BM_LoadIndexedAndFindLastTemplate(benchmark::State& state) {
     }
     setBytes(state, path);
 }
-BENCHMARK(BM_LoadIndexedAndFindLastTemplate)
-    ->ArgName("items")
-    ->Arg(10)
-    ->Arg(2000)
-    ->Arg(10000)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LoadIndexedAndFindLastTemplate)->Apply(fileSizes)->Unit(benchmark::kMicrosecond);
 
 void BM_CachedFindLastTemplate(benchmark::State& state) {
     const std::string& path = mixedFile(static_cast<int>(state.range(0)));
@@ -97,12 +96,7 @@ void BM_CachedFindLastTemplate(benchmark::State& state) {
     }
     if (cache.fileCount() != 1) state.SkipWithError("the file was not kept");
 }
-BENCHMARK(BM_CachedFindLastTemplate)
-    ->ArgName("items")
-    ->Arg(10)
-    ->Arg(2000)
-    ->Arg(10000)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CachedFindLastTemplate)->Apply(fileSizes)->Unit(benchmark::kMicrosecond);
 #endif
 
 }  // namespace

@@ -310,6 +310,7 @@ std::optional<LoadError> loadFile(pugi::xml_document& doc, const std::string& pa
 
     // Parsing in place has rewritten the text, and an error's line and position count the
     // text as it was: read the file again and report from a copy parsed the ordinary way.
+    doc.reset();
     if (index) *index = ItemIndex();
     FileBytes again;
     if (auto error = readFile(path, again)) return error;

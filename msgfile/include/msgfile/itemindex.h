@@ -23,8 +23,8 @@ class ItemIndex {
     void finish();
 
     // What findItem(document, element, wanted) gives on the document the index was built
-    // from: the first match in document order, at any depth, and the corrupt mark.
-    // `element` is TEMPLATE, STRING or ALARM; any other name finds nothing.
+    // from (once finish() has run): the first match in document order, at any depth, and
+    // the corrupt mark. `element` is TEMPLATE, STRING or ALARM; any other name finds nothing.
     ItemLookup find(std::string_view element, std::string_view wanted) const;
 
     // How many item elements were taken in.
