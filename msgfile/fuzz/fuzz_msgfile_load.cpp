@@ -36,19 +36,23 @@ std::size_t walk(pugi::xml_node node, int depth) {
     return seen;
 }
 
-// A file of this process that holds the current input.
-const std::string& inputFile(std::string_view bytes) {
-    static const std::string path = [] {
-        std::string pattern = "/tmp/fuzz-msgfile-XXXXXX";
-        const int fd = ::mkstemp(pattern.data());
+// A file of this process that holds the current input; removed at exit.
+struct InputFile {
+    InputFile() {
+        const int fd = ::mkstemp(path.data());
         if (fd < 0) std::abort();
         ::close(fd);
-        return pattern;
-    }();
-    std::FILE* out = std::fopen(path.c_str(), "wb");
+    }
+    ~InputFile() { std::remove(path.c_str()); }
+    std::string path = "/tmp/fuzz-msgfile-XXXXXX";
+};
+
+const std::string& inputFile(std::string_view bytes) {
+    static const InputFile file;
+    std::FILE* out = std::fopen(file.path.c_str(), "wb");
     if (!out || std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size()) std::abort();
     std::fclose(out);
-    return path;
+    return file.path;
 }
 
 }  // namespace
