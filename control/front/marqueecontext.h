@@ -21,6 +21,7 @@
 #include "front/sinktransport.h"
 #include "front/tcptransport.h"
 #include "front/transport.h"
+#include "msgfile/filecache.h"
 #include "protocol/alarmlist.h"
 #include "protocol/renderfailure.h"
 #include "protocol/variablestable.h"
@@ -93,12 +94,13 @@ class MarqueeContext final : public TransportHost, public protocol::RenderLog {
 
     // Rendering, variable updates and alarms.
 
-    // Loads MessageFile, renders the template TemplateName and sends it; sets the multipage
-    // flag from the template's type.
+    // Reads MessageFile as it is now, renders the template TemplateName and sends it; sets the
+    // multipage flag from the template's type.
     bool updateTemplateDisplay();
-    // Loads MessageFile, renders the string StringName and sends it.
+    // Reads MessageFile as it is now, renders the string StringName and sends it.
     bool updateStringDisplay();
-    // Loads MessageFile and renders the alarm AlarmName into `text` (no frame); sends nothing.
+    // Reads MessageFile as it is now and renders the alarm AlarmName into `text` (no frame);
+    // sends nothing.
     bool updateAlarmDisplay(QByteArray& text);
     // Writes every registered field full of spaces to its width.
     bool blankVariables();
@@ -128,6 +130,8 @@ class MarqueeContext final : public TransportHost, public protocol::RenderLog {
     MarqueeProperties props;
     ControlState state;
     protocol::VariablesTable variables;
+    // The message files shown lately, parsed and indexed, reused while unchanged on disk.
+    msgfile::MessageFileCache messageFiles;
     protocol::AlarmList alarms;
     AlarmRestoreState restore;
     QStringList changed;

@@ -1,5 +1,6 @@
-// Showing message-file items: the file is read afresh for every display, the item rendered
-// whole and sent as one packet, so a file that fails anywhere sends nothing.
+// Showing message-file items: the file is checked on disk for every display (and parsed
+// again only when it changed), the item rendered whole and sent as one packet, so a file
+// that fails anywhere sends nothing.
 #include "front/marqueecontext.h"
 #include "protocol/itemrenderer.h"
 #include "protocol/messageitem.h"
@@ -15,37 +16,30 @@ void MarqueeContext::routineFailed(const QString& routine, const protocol::Rende
 
 bool MarqueeContext::updateTemplateDisplay() {
     return runRoutine(QStringLiteral("UpdateTemplateDisplay"), [&] {
-        pugi::xml_document doc;
-        protocol::loadMessageItemFile(doc, ItemKind::Template, props.messageFile,
-                                      props.templateName);
-        const pugi::xml_node templ = protocol::findMessageItem(
-            doc, ItemKind::Template, props.messageFile, props.templateName);
+        const protocol::MessageItem templ = protocol::openMessageItem(
+            messageFiles, ItemKind::Template, props.messageFile, props.templateName);
         protocol::ItemRenderer renderer(variables, *this, props.type);
-        const QByteArray body = renderer.renderTemplate(templ);
+        const QByteArray body = renderer.renderTemplate(templ.node);
         return sendTextFile(mOrvexProtocolRoutines::TextFileCommand() + body);
     });
 }
 
 bool MarqueeContext::updateStringDisplay() {
     return runRoutine(QStringLiteral("UpdateStringDisplay"), [&] {
-        pugi::xml_document doc;
-        protocol::loadMessageItemFile(doc, ItemKind::String, props.messageFile, props.stringName);
-        const pugi::xml_node item =
-            protocol::findMessageItem(doc, ItemKind::String, props.messageFile, props.stringName);
+        const protocol::MessageItem item = protocol::openMessageItem(
+            messageFiles, ItemKind::String, props.messageFile, props.stringName);
         protocol::ItemRenderer renderer(variables, *this, props.type);
-        const QByteArray body = renderer.renderTextItem(item);
+        const QByteArray body = renderer.renderTextItem(item.node);
         return sendTextFile(mOrvexProtocolRoutines::TextFileCommand() + body);
     });
 }
 
 bool MarqueeContext::updateAlarmDisplay(QByteArray& text) {
     return runRoutine(QStringLiteral("UpdateAlarmDisplay"), [&] {
-        pugi::xml_document doc;
-        protocol::loadMessageItemFile(doc, ItemKind::Alarm, props.messageFile, props.alarmName);
-        const pugi::xml_node item =
-            protocol::findMessageItem(doc, ItemKind::Alarm, props.messageFile, props.alarmName);
+        const protocol::MessageItem item = protocol::openMessageItem(
+            messageFiles, ItemKind::Alarm, props.messageFile, props.alarmName);
         protocol::ItemRenderer renderer(variables, *this, props.type);
-        text = renderer.renderTextItem(item);
+        text = renderer.renderTextItem(item.node);
         return true;
     });
 }

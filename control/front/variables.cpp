@@ -15,14 +15,14 @@ bool MarqueeContext::writeVariable(const QString& name, const QString& value,
                                    const protocol::ValueCodes& codes) {
     return runRoutine(kUpdateVariable, [&] {
         if (!variables.isCreated()) return false;
-        const QString wanted = name.toUpper();
+        const QString wanted = protocol::VariablesTable::foldName(name);
         bool sent = false;
         // Every field of that name is written: one variable may stand in several places.
-        // The count is read on every round, as a host event during a send may clear the table.
-        for (int i = 0; i < variables.count(); ++i) {
-            protocol::VariableEntry& entry = variables.at(i);
-            if (entry.name.toUpper() != wanted) continue;
-            entry.value = protocol::fitToWidth(value, entry.length.toInt());
+        // The next field is looked up after every send, as a host event during a send may
+        // clear or refill the table.
+        for (int i = variables.nextNamed(wanted, -1); i >= 0; i = variables.nextNamed(wanted, i)) {
+            variables.setValue(i, protocol::fitToWidth(value, variables.at(i).length.toInt()));
+            const protocol::VariableEntry& entry = variables.at(i);
             if (sendCommand(protocol::stringFileCommand(entry.label, codes, entry.value))) {
                 sent = true;
             }
@@ -46,8 +46,8 @@ bool MarqueeContext::blankVariables() {
     return runRoutine(kUpdateVariable, [&] {
         if (!variables.isCreated()) return false;
         for (int i = 0; i < variables.count(); ++i) {
-            protocol::VariableEntry& entry = variables.at(i);
-            entry.value = QString(qMax(0, entry.length.toInt()), u' ');
+            variables.setValue(i, QString(qMax(0, variables.at(i).length.toInt()), u' '));
+            const protocol::VariableEntry& entry = variables.at(i);
             if (!sendCommand(protocol::stringFileCommand(entry.label, {}, entry.value))) {
                 return false;
             }

@@ -2,8 +2,9 @@
 
 #include <QFile>
 
-#include "msgfile/load.h"
-#include "msgfile/lookup.h"
+#include <string_view>
+#include <utility>
+
 #include "msgfile/names.h"
 #include "protocol/renderfailure.h"
 
@@ -40,23 +41,20 @@ QString whileProcessing(ItemKind kind) {
 
 }  // namespace
 
-void loadMessageItemFile(pugi::xml_document& doc, ItemKind kind, const QString& path,
-                         const QString& itemName) {
-    const auto error = msgfile::loadMessageFile(doc, QFile::encodeName(path).toStdString());
-    if (!error) return;
-    throw RenderFailure(QStringLiteral("Error ") + QString::number(error->code) +
-                        whileProcessing(kind) + itemName + QStringLiteral("'Line ") +
-                        QString::number(error->line) + QStringLiteral(": ") +
-                        QString::fromStdString(error->reason));
-}
-
-pugi::xml_node findMessageItem(const pugi::xml_document& doc, ItemKind kind, const QString& path,
-                               const QString& itemName) {
+MessageItem openMessageItem(msgfile::MessageFileCache& files, ItemKind kind, const QString& path,
+                            const QString& itemName) {
+    msgfile::MessageFileCache::Result loaded = files.load(QFile::encodeName(path).toStdString());
+    if (const auto& error = loaded.error) {
+        throw RenderFailure(QStringLiteral("Error ") + QString::number(error->code) +
+                            whileProcessing(kind) + itemName + QStringLiteral("'Line ") +
+                            QString::number(error->line) + QStringLiteral(": ") +
+                            QString::fromStdString(error->reason));
+    }
     const QByteArray wanted = itemName.toUtf8();
     const pugi::xml_node item =
-        msgfile::findItem(doc, elementOf(kind), std::string_view(wanted.data(), wanted.size()))
+        loaded.file->items.find(elementOf(kind), std::string_view(wanted.data(), wanted.size()))
             .item;
-    if (item) return item;
+    if (item) return {std::move(loaded.file), item};
     const QString where = QStringLiteral("' in file '") + path + QStringLiteral("'.");
     switch (kind) {
         case ItemKind::Template:

@@ -2,6 +2,8 @@
 // The table of variable fields on show: each registered field owns one string file on the
 // sign, labelled from 0x20 (space) upward, at most 64 of them.
 
+#include <QHash>
+#include <QList>
 #include <QString>
 
 #include <array>
@@ -42,10 +44,18 @@ class VariablesTable {
 
     // Entries 0 .. count() - 1, in registration order.
     const VariableEntry& at(int index) const { return entries_.at(index); }
-    VariableEntry& at(int index) { return entries_.at(index); }
+    void setValue(int index, const QString& value) { entries_.at(index).value = value; }
+
+    // Names match when they are equal upper-cased; this is the form lookups take.
+    static QString foldName(const QString& name) { return name.toUpper(); }
+    // The first entry after `after` whose name folds to `foldedName`, or -1. Walking from -1
+    // gives every field of a name in table order.
+    int nextNamed(const QString& foldedName, int after) const;
 
   private:
     std::array<VariableEntry, kCapacity> entries_{};
+    // Folded name -> its entries, ascending; built as fields are registered.
+    QHash<QString, QList<int>> byName_;
     int count_ = 0;
     int nextLabel_ = kFirstLabel;
     bool created_ = false;

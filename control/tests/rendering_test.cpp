@@ -1,6 +1,10 @@
 // Templates and strings from message files, as the sign receives them.
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <cstdio>
+
+#include "msgfile/filecache.h"
 #include "protocol/itemrenderer.h"
 #include "protocol/multipageflag.h"
 #include "support/simulatedsign.h"
@@ -203,6 +207,56 @@ TEST_F(Rendering, UnloadableFilesAndMissingItemsSendNothing) {
     m.setTemplateName("T");
     ASSERT_TRUE(m.ChangeMode("TEMPLATE"));
     EXPECT_EQ(take().back(), textPacket("{1B}0b{09}{1D}41{1C}C{1A}3first{0D}"));
+}
+
+TEST_F(Rendering, EditsToTheMessageFileShowAtTheNextDisplay) {
+    auto file = [](const char* text) {
+        return "<MARQUEE><TEMPLATE>T<LINE><TEXT>" + QByteArray(text) +
+               "</TEXT></LINE></TEMPLATE></MARQUEE>";
+    };
+    auto showing = [](const char* text) {
+        return textPacket("{1B}0b{09}{1D}41{1C}C{1A}3" + QByteArray(text) + "{0D}");
+    };
+    auto shown = [&] {
+        EXPECT_TRUE(m.ChangeMode("TEMPLATE"));
+        const Packets packets = take();
+        return packets.size() > 1 ? packets[1] : QByteArray();
+    };
+    m.setTemplateName("T");
+    const QString items = useFile(file("AAAA"));
+    EXPECT_EQ(shown(), showing("AAAA"));
+    EXPECT_EQ(shown(), showing("AAAA"));
+    // Rewritten in place straight after a display, with the same size: within one second.
+    useFile(file("BBBB"));
+    EXPECT_EQ(shown(), showing("BBBB"));
+    useFile(file("CCCC"));
+    EXPECT_EQ(shown(), showing("CCCC"));
+    // Replaced by a rename, as a save does.
+    useFile(file("DDDD"), "next.xml");
+    ASSERT_EQ(std::rename(QFile::encodeName(path("next.xml")).constData(),
+                          QFile::encodeName(items).constData()),
+              0);
+    m.setMessageFile(items);
+    EXPECT_EQ(shown(), showing("DDDD"));
+
+    // A file left alone is parsed once: here with a cache that trusts a stamp at once.
+    context().messageFiles = msgfile::MessageFileCache({4, 1u << 20, INT64_MIN / 2});
+    EXPECT_EQ(shown(), showing("DDDD"));
+    const auto kept = context().messageFiles.load(QFile::encodeName(items).toStdString()).file;
+    EXPECT_EQ(shown(), showing("DDDD"));
+    EXPECT_EQ(context().messageFiles.load(QFile::encodeName(items).toStdString()).file, kept);
+    useFile(file("EEEEE"));
+    EXPECT_EQ(shown(), showing("EEEEE"));
+
+    // Gone: the same failure as ever, and nothing sent but the blanking.
+    ASSERT_TRUE(QFile::remove(items));
+    EXPECT_FALSE(m.ChangeMode("TEMPLATE"));
+    EXPECT_EQ(take(), Packets{packet("AA ")});
+    EXPECT_TRUE(
+        log().last().endsWith("[UpdateTemplateDisplay]; Error 1 while processing "
+                              "template 'T'Line 0: File was not found: '" +
+                              items + "'\""))
+        << log().last().toStdString();
 }
 
 }  // namespace

@@ -77,5 +77,21 @@ TEST_F(Variables, AdvancedUpdatesAddColourAndFlashWithSpeedFourOnlyOnASinglePage
     EXPECT_TRUE(log().isEmpty());
 }
 
+TEST_F(Variables, NamesMatchWhenEqualUpperCasedWithUnicodeRules) {
+    // Upper-casing maps the dotless i to I and sharp s to SS: names that only that makes
+    // equal still match, and the fields are written in the order they were met.
+    useFile(QString("<MARQUEE><TEMPLATE>U<LINE><TEXT><VARIABLE max_len=\"2\">t\u0131me</VARIABLE>"
+                    "<VARIABLE max_len=\"3\">Stra\u00dfe</VARIABLE><VARIABLE max_len=\"1\">TIME"
+                    "</VARIABLE></TEXT></LINE></TEMPLATE></MARQUEE>")
+                .toUtf8());
+    m.setTemplateName("U");
+    ASSERT_TRUE(m.ChangeMode("TEMPLATE"));
+    take();
+    ASSERT_TRUE(m.UpdateVariable("time", "12"));
+    ASSERT_TRUE(m.UpdateVariable("STRASSE", "x"));
+    EXPECT_FALSE(m.UpdateVariable("strase", "x"));
+    EXPECT_EQ(take(), (Packets{packet("G 12"), packet("G\"1"), packet("G!x  ")}));
+}
+
 }  // namespace
 }  // namespace ztk

@@ -1,65 +1,102 @@
-// Cost of reading a message file the way every display does: load the whole file from disk
-// and look the item up, on a file of 2,000 mixed items with the wanted template last.
+// Cost of reading a message file: loading it whole and looking the item up, as the authoring
+// program does, and, for the control, loading it with its item index (a file shown for the
+// first time or changed) or finding it unchanged in the cache (every later display). Files
+// of 10 to 10,000 mixed items with the wanted template last.
+#include "mixedfile.h"
 #include "msgfile/load.h"
 #include "msgfile/lookup.h"
 #include "msgfile/names.h"
-#include "msgfile/save.h"
-#include "msgfile/writers.h"
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <string>
+#include <thread>
+
+#if __has_include("msgfile/filecache.h")
+#include "msgfile/filecache.h"
+#define ZTK_HAVE_FILE_CACHE 1
+#endif
 
 namespace {
 
 using namespace ztk::msgfile;
 
-pugi::xml_node addItem(pugi::xml_document& doc, const char* element, const std::string& name) {
-    pugi::xml_node item = doc.document_element().append_child(element);
-    item.append_child(pugi::node_pcdata).set_value(name.c_str());
-    return item;
+constexpr int kFileSizes[] = {10, 100, 1000, 2000, 10000};
+
+// The files of every size, written on first use and left long enough to count as settled;
+// removed at exit.
+struct MixedFiles {
+    MixedFiles() {
+        for (const int items : kFileSizes) {
+            const auto path = std::filesystem::temp_directory_path() /
+                              ("msgfile-bench-mixed" + std::to_string(items) + ".xml");
+            bench::writeMixedFile(path.string(), items);
+            paths.emplace(items, path.string());
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(3500));
+    }
+    ~MixedFiles() {
+        for (const auto& [items, path] : paths)
+            std::remove(path.c_str());
+    }
+    std::map<int, std::string> paths;
+};
+
+const std::string& mixedFile(int items) {
+    static const MixedFiles files;
+    return files.paths.at(items);
 }
 
-std::string writeMixedFile() {
-    pugi::xml_document doc;
-    resetToNewFile(doc);
-    TemplateContent board{Board(4, 20), {}, "S7"};
-    board.board.put(0, 0, U"Line one of the board", kRgbGreen);
-    addVariableField(board, {1, 5, 6, "count"}, kRgbAmber);
-    const DisplayBoxes boxes{"3", "--", "Rotate", "Top", "S7"};
-    for (int i = 0; i < 1999; ++i) {
-        const std::string name = "item" + std::to_string(i);
-        switch (i % 3) {
-            case 0:
-                WriteTemplate(addItem(doc, elem::kTemplate, name), board);
-                break;
-            case 1:
-                WriteString(addItem(doc, elem::kString, name), {{"Made <count> today", kRgbRed}},
-                            boxes);
-                break;
-            default:
-                WriteAlarm(addItem(doc, elem::kAlarm, name), {{"Line stopped", kRgbRed}}, boxes);
-        }
-    }
-    WriteTemplate(addItem(doc, elem::kTemplate, "Wanted"), board);
-    const auto path = std::filesystem::temp_directory_path() / "msgfile-bench-mixed.xml";
-    saveDocument(doc, path.string());
-    return path.string();
+// Runs a case on every file size.
+void fileSizes(benchmark::internal::Benchmark* load) {
+    load->ArgName("items");
+    for (const int items : kFileSizes)
+        load->Arg(items);
+}
+
+void setBytes(benchmark::State& state, const std::string& path) {
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                            static_cast<std::int64_t>(std::filesystem::file_size(path)));
 }
 
 void BM_LoadAndFindLastTemplate(benchmark::State& state) {
-    const std::string path = writeMixedFile();
+    const std::string& path = mixedFile(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         pugi::xml_document doc;
         if (loadMessageFile(doc, path)) state.SkipWithError("load failed");
         benchmark::DoNotOptimize(findItem(doc, elem::kTemplate, "Wanted").item);
     }
-    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
-                            static_cast<std::int64_t>(std::filesystem::file_size(path)));
-    std::remove(path.c_str());
+    setBytes(state, path);
 }
-BENCHMARK(BM_LoadAndFindLastTemplate)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadAndFindLastTemplate)->Apply(fileSizes)->Unit(benchmark::kMicrosecond);
+
+#ifdef ZTK_HAVE_FILE_CACHE
+void BM_LoadIndexedAndFindLastTemplate(benchmark::State& state) {
+    const std::string& path = mixedFile(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        IndexedMessageFile file;
+        if (loadIndexedMessageFile(file, path, 0)) state.SkipWithError("load failed");
+        benchmark::DoNotOptimize(file.items.find(elem::kTemplate, "Wanted").item);
+    }
+    setBytes(state, path);
+}
+BENCHMARK(BM_LoadIndexedAndFindLastTemplate)->Apply(fileSizes)->Unit(benchmark::kMicrosecond);
+
+void BM_CachedFindLastTemplate(benchmark::State& state) {
+    const std::string& path = mixedFile(static_cast<int>(state.range(0)));
+    MessageFileCache cache;
+    if (cache.load(path).error) state.SkipWithError("load failed");
+    for (auto _ : state) {
+        const MessageFileCache::Result loaded = cache.load(path);
+        benchmark::DoNotOptimize(loaded.file->items.find(elem::kTemplate, "Wanted").item);
+    }
+    if (cache.fileCount() != 1) state.SkipWithError("the file was not kept");
+}
+BENCHMARK(BM_CachedFindLastTemplate)->Apply(fileSizes)->Unit(benchmark::kMicrosecond);
+#endif
 
 }  // namespace

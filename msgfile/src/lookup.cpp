@@ -9,22 +9,19 @@ bool isText(pugi::xml_node node) {
     return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
 }
 
-// Visits the elements below `root` in document order without recursion; stops when
-// `visit` returns false.
+// Visits the elements below `root` in document order without recursion (pugixml's own
+// traversal, which steps through the tree far more cheaply than its node accessors do);
+// stops when `visit` returns false.
 template <typename Visit>
 void forEachElement(pugi::xml_node root, Visit visit) {
-    pugi::xml_node node = root.first_child();
-    while (node) {
-        if (node.type() == pugi::node_element && !visit(node)) return;
-        if (node.first_child()) {
-            node = node.first_child();
-            continue;
+    struct Walker final : pugi::xml_tree_walker {
+        explicit Walker(Visit& visitElement) : visit(visitElement) {}
+        bool for_each(pugi::xml_node& node) override {
+            return node.type() != pugi::node_element || visit(node);
         }
-        while (node && node != root && !node.next_sibling())
-            node = node.parent();
-        if (!node || node == root) return;
-        node = node.next_sibling();
-    }
+        Visit& visit;
+    } walker(visit);
+    root.traverse(walker);
 }
 
 }  // namespace
