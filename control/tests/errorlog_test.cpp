@@ -3,6 +3,10 @@
 
 #include <QDir>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "ZTKMarqueeControl/marquee.h"
 #include "front/errorlog.h"
 #include "front/marqueecontext.h"
@@ -90,6 +94,36 @@ TEST_F(LogAndDump, DumpSwitchIsReadAtCreationAndAMissingFolderTurnsItOff) {
     EXPECT_TRUE(dumped[0].endsWith(" --> [1][1][1][1][1][1]Z00[2]AA [4]"));
     EXPECT_TRUE(dumped[3].endsWith(" --> [1][1][1][1][1][1]Z00[2]AA[1B]0o[1C]C[1A]3HI[4]"));
     EXPECT_FALSE(QDir(path("missing")).exists());
+}
+
+TEST_F(LogAndDump, NamedPipesAreRefusedWithoutBlockingAndCharacterDevicesTaken) {
+    ScopedPauseOverride noPause(0);
+    const QByteArray fifo = QFile::encodeName(path("fifo"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+
+    // No reader: opening for writing would wait for one for ever.
+    setDumpSwitch(path("fifo"));
+    Marquee m;
+    EXPECT_EQ(contextOf(m).dump.file(), "");
+    mapComPort(3, path("no-such-tty"));
+    m.setSerialComPort(3);
+    m.setMarqueeLogFile(path("fifo"));
+    m.Initialize();                   // switches logging on
+    EXPECT_FALSE(m.ChangeMode("3"));  // its log line is lost
+
+    // With a reader a write could still block once the reader stops: refused as well.
+    const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    LogError(path("fifo"), "lost");
+    EXPECT_EQ(PacketDump().file(), "");
+    char byte = 0;
+    EXPECT_LE(::read(reader, &byte, 1), 0);  // nothing arrived
+    ::close(reader);
+
+    // A folder is no file either; /dev/null is the usual way to switch output off.
+    LogError(path("."), "lost");
+    setDumpSwitch("/dev/null");
+    EXPECT_EQ(PacketDump().file(), "/dev/null");
 }
 
 }  // namespace
