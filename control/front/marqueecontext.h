@@ -132,7 +132,7 @@ class MarqueeContext final : public TransportHost, public protocol::RenderLog {
     PacketDump dump;
     SerialTransport serial{*this};
     TcpTransport tcp{*this};
-    SimulatorTransport simulator;
+    SimulatorTransport simulator{*this};
     PauseTimer pauseTimer;
 
   private:
