@@ -113,6 +113,7 @@ class MarqueeContext final : public TransportHost, public protocol::RenderLog {
     void logIfEnabled(const QString& message) override;
     bool resetCommunication() override;
     void dumpPacket(const QByteArray& packet) override { dump.DumpPacket(packet); }
+    bool abandoned() const override { return state.orphaned; }
 
     // --- RenderLog: a parse routine's failure, logged under its own name ---
 
