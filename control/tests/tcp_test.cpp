@@ -110,12 +110,13 @@ class Watchdog {
 
 class TcpMode : public test::ControlTest {
   protected:
-    void point(Marquee& m, const test::TcpRecorder& peer) {
+    void point(Marquee& m, qint16 port) {
         m.setMarqueeConnectMode(1);
         m.setNetworkAddress("127.0.0.1");
-        m.setNetworkPort(peer.port());
+        m.setNetworkPort(port);
         m.setMarqueeLogFile(path("log.txt"));
     }
+    void point(Marquee& m, const test::TcpRecorder& peer) { point(m, peer.port()); }
     QStringList log() const { return lines(path("log.txt")); }
     test::TcpRecorder peer;
 };
@@ -234,8 +235,7 @@ TEST_F(TcpMode, PerPacketSendsHandTheWholePacketOverOrFailBeforeClosing) {
     StalledPeer stalled;
     ASSERT_GT(stalled.port(), 0);
     Marquee blocked;
-    point(blocked, peer);
-    blocked.setNetworkPort(stalled.port());
+    point(blocked, stalled.port());
     contextOf(blocked).tcp.setPerPacketPollMs(20);
     contextOf(blocked).tcp.setHandOverLimitMs(300);
     ASSERT_TRUE(blocked.InitializeAdv(0, true));
@@ -252,8 +252,7 @@ TEST_F(TcpMode, AConnectThatNeverCompletesTimesOutAsASocketErrorWithinItsBound) 
     FullBacklogPeer stuck;
     ASSERT_GT(stuck.port(), 0);
     Marquee m;
-    point(m, peer);
-    m.setNetworkPort(stuck.port());
+    point(m, stuck.port());
     contextOf(m).tcp.setConnectLimitMs(300);
     const QString timedOut =
         "  -->  SOCKET Error: 10060, wskLAN; Connection timed out.  STATE=Error [9]\"";
@@ -274,8 +273,7 @@ TEST_F(TcpMode, AConnectThatNeverCompletesTimesOutAsASocketErrorWithinItsBound) 
     // both time out.
     QFile::remove(path("log.txt"));
     Marquee each;
-    point(each, peer);
-    each.setNetworkPort(stuck.port());
+    point(each, stuck.port());
     contextOf(each).state.logEnabled = true;
     TcpTransport& tcp = contextOf(each).tcp;
     tcp.setConnectLimitMs(300);
@@ -299,8 +297,7 @@ TEST_F(TcpMode, ALastingConnectionToAStuckSignHoldsABoundedQueueAndCountsWhatIsL
     StalledPeer stalled;
     ASSERT_GT(stalled.port(), 0);
     auto m = std::make_unique<Marquee>();
-    point(*m, peer);
-    m->setNetworkPort(stalled.port());
+    point(*m, stalled.port());
     TcpTransport& tcp = contextOf(*m).tcp;
     tcp.setHandOverLimitMs(200);
     ASSERT_TRUE(m->Initialize());
