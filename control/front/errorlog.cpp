@@ -1,7 +1,6 @@
 #include "front/errorlog.h"
 
-#include <QFile>
-
+#include "front/appendfile.h"
 #include "front/controlerror.h"
 
 namespace ztk {
@@ -19,10 +18,7 @@ QByteArray formatLogLine(const QDateTime& when, const QString& message) {
 }
 
 void LogError(const QString& path, const QString& message) {
-    if (path.isEmpty()) return;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return;
-    file.write(formatLogLine(QDateTime::currentDateTime(), message));
+    AppendFile(path).write(formatLogLine(QDateTime::currentDateTime(), message));
 }
 
 }  // namespace ztk

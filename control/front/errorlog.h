@@ -16,7 +16,8 @@ QString failureMessage(const ControlError& error, const QString& routine);
 QByteArray formatLogLine(const QDateTime& when, const QString& message);
 
 // Appends the line for `message` to the file `path`, opening and closing it for this line.
-// Never fails: a line that cannot be written is lost.
+// Never fails: a line that cannot be written is lost, and so is one for a path that is
+// neither a regular file nor a character device (a named pipe would block the host).
 void LogError(const QString& path, const QString& message);
 
 }  // namespace ztk

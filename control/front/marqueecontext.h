@@ -117,6 +117,7 @@ class MarqueeContext final : public TransportHost, public protocol::RenderLog {
     void logIfEnabled(const QString& message) override;
     bool resetCommunication() override;
     void dumpPacket(const QByteArray& packet) override { dump.DumpPacket(packet); }
+    bool abandoned() const override { return state.orphaned; }
 
     // --- RenderLog: a parse routine's failure, logged under its own name ---
 
@@ -138,7 +139,7 @@ class MarqueeContext final : public TransportHost, public protocol::RenderLog {
     PacketDump dump;
     SerialTransport serial{*this};
     TcpTransport tcp{*this};
-    SimulatorTransport simulator;
+    SimulatorTransport simulator{*this};
     SinkTransport sink{*this};  // a host's sink, which stands in for the sign when attached
     PauseTimer pauseTimer;
     MarqueeListener* listener = nullptr;

@@ -1,19 +1,9 @@
 #include "front/packetdump.h"
 
-#include <QFile>
-
+#include "front/appendfile.h"
 #include "platform/usersettings.h"
 
 namespace ztk {
-namespace {
-
-bool canAppendTo(const QString& path) {
-    if (path.isEmpty()) return false;
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Append);
-}
-
-}  // namespace
 
 QString EscapeForDump(const QByteArray& packet) {
     QString text;
@@ -39,14 +29,12 @@ QByteArray formatDumpLine(const QDateTime& when, const QByteArray& packet) {
 PacketDump::PacketDump() {
     const QString path =
         platform::readUserSetting(QStringLiteral("DumpOutput"), QStringLiteral("File")).toString();
-    if (canAppendTo(path)) file_ = path;
+    if (AppendFile(path).isOpen()) file_ = path;
 }
 
 void PacketDump::DumpPacket(const QByteArray& packet) const {
     if (file_.isEmpty()) return;
-    QFile file(file_);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return;
-    file.write(formatDumpLine(QDateTime::currentDateTime(), packet));
+    AppendFile(file_).write(formatDumpLine(QDateTime::currentDateTime(), packet));
 }
 
 }  // namespace ztk

@@ -16,8 +16,8 @@ QByteArray formatDumpLine(const QDateTime& when, const QByteArray& packet);
 
 class PacketDump {
   public:
-    // Reads the switch now (only now): the file when it can be opened for appending,
-    // otherwise no dump for this object's life.
+    // Reads the switch now (only now): the file when it can be opened for appending as a
+    // regular file or a character device, otherwise no dump for this object's life.
     PacketDump();
     // The file, or empty when dumping is off.
     const QString& file() const { return file_; }

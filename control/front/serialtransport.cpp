@@ -4,12 +4,10 @@
 
 #include <sys/ioctl.h>
 
-#include <chrono>
-#include <thread>
-
 #include "front/controlerror.h"
 #include "front/marqueeproperties.h"
 #include "front/propertyrules.h"
+#include "platform/eventwait.h"
 #include "platform/usersettings.h"
 
 namespace ztk {
@@ -146,30 +144,43 @@ qint64 SerialTransport::queuedInSystem() const {
 }
 
 void SerialTransport::drain(int timeoutMs) {
-    // Blocks without running the event loop, like the wait for the line to empty always did,
-    // but never longer than the line needs plus a margin: a stuck port is a failure, not a
-    // hang of the host.
+    // Never longer than the line needs plus a margin: a stuck port is a failure, not a hang
+    // of the host. At a slow rate that may still be an hour, so the wait runs the event loop
+    // like the control's other waits, and ends as soon as the host destroys the control.
     const QDeadlineTimer deadline(timeoutMs);
-    auto timedOut = [&](qint64 pending) {
-        return ControlError(QStringLiteral("The serial port %1 did not send %2 bytes within "
-                                           "%3 ms.")
-                                .arg(deviceName_)
-                                .arg(pending)
-                                .arg(timeoutMs));
-    };
-    while (port_.bytesToWrite() > 0) {
-        if (deadline.hasExpired()) throw timedOut(port_.bytesToWrite());
-        if (!port_.waitForBytesWritten(
-                static_cast<int>(qMax<qint64>(deadline.remainingTime(), 1))) &&
-            port_.error() != QSerialPort::NoError && port_.error() != QSerialPort::TimeoutError) {
-            fail();
+    auto check = [&](qint64 pending) {
+        if (host_.abandoned()) {
+            port_.clear(QSerialPort::Output);  // closing would otherwise wait for the line
+            port_.close();
+            throw ControlError(QStringLiteral("The control was destroyed while the serial port "
+                                              "%1 still had %2 bytes to send; they were "
+                                              "dropped.")
+                                   .arg(deviceName_)
+                                   .arg(pending));
         }
+        if (deadline.hasExpired()) {
+            throw ControlError(QStringLiteral("The serial port %1 did not send %2 bytes within "
+                                              "%3 ms.")
+                                   .arg(deviceName_)
+                                   .arg(pending)
+                                   .arg(timeoutMs));
+        }
+    };
+    const auto portFailed = [&] {
+        return port_.error() != QSerialPort::NoError && port_.error() != QSerialPort::TimeoutError;
+    };
+    for (qint64 pending = port_.bytesToWrite(); pending > 0; pending = port_.bytesToWrite()) {
+        check(pending);
+        platform::waitUntil(
+            [&] { return port_.bytesToWrite() < pending || portFailed() || host_.abandoned(); },
+            kQueuePollMs, static_cast<int>(qMax<qint64>(deadline.remainingTime(), 0)));
+        if (portFailed()) fail();
     }
     // Written is not yet sent: the operating system still queues the bytes for the line, and
     // closing the port puts its earlier settings back at once, which would garble them.
     for (qint64 pending = queuedInSystem(); pending > 0; pending = queuedInSystem()) {
-        if (deadline.hasExpired()) throw timedOut(pending);
-        std::this_thread::sleep_for(std::chrono::milliseconds(kQueuePollMs));
+        check(pending);
+        platform::waitProcessingEvents(kQueuePollMs);
     }
 }
 

@@ -36,6 +36,11 @@ bool SimulatorTransport::send(const QByteArray& packet) {
 }
 
 void SimulatorTransport::start() {
+    const QString problem = platform::handoverDirectoryProblem();
+    if (!problem.isEmpty()) {
+        host_.logIfEnabled(
+            QStringLiteral("Simulate mode cannot reach the simulator: %1.").arg(problem));
+    }
     const QString folder = controlLibraryFolder();
     const QString program =
         platform::locateProgram(QStringLiteral("orvexsim"), folder, QStringLiteral("ORVEXSIM"));

@@ -21,6 +21,7 @@ std::uint64_t handoverKind(const QByteArray& packet);
 
 class SimulatorTransport : public Transport {
   public:
+    explicit SimulatorTransport(TransportHost& host) : host_(host) {}
     // False, silently, when no simulator listens; a simulator that takes the connection but
     // does not answer the record is a logged failure.
     bool send(const QByteArray& packet) override;
@@ -28,10 +29,14 @@ class SimulatorTransport : public Transport {
     void reset() override { start(); }
 
     // Starts orvexsim ("-class simwin"), found beside the control library first; does not
-    // wait for its window.
+    // wait for its window. A socket folder that cannot be used is named in the log, as
+    // neither the simulator nor the control will use it.
     void start();
     // Asks a running simulator to close its window.
     void close();
+
+  private:
+    TransportHost& host_;
 };
 
 }  // namespace ztk

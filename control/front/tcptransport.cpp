@@ -2,6 +2,8 @@
 
 #include <QDeadlineTimer>
 
+#include <algorithm>
+
 #include "front/controlerror.h"
 #include "front/marqueeproperties.h"
 #include "front/socketstate.h"
@@ -42,6 +44,14 @@ constexpr int kAfterCloseMs = 50;
 constexpr int kHandOverPollMs = 10;
 // At the end of the control's life: short, as the host is waiting for it to go.
 constexpr int kCloseFlushLimitMs = 5000;
+// The unsent bytes a lasting connection may hold: ten seconds of a 115200-baud line at ten
+// bits a byte, or 1 MiB, whichever is more. A sign that stops taking bytes then makes sends
+// wait and fail instead of piling its packets up in memory.
+constexpr qint64 kQueueLimitBytes = std::max<qint64>(1 << 20, 115200 / 10 * 10);
+
+int remainingMs(const QDeadlineTimer& deadline) {
+    return static_cast<int>(qMax<qint64>(deadline.remainingTime(), 0));
+}
 
 }  // namespace
 
@@ -70,23 +80,46 @@ bool TcpTransport::send(const QByteArray& packet) {
         sendPerPacket(packet);
         return true;
     }
-    if (!isConnected()) {
-        throw ControlError(
-            QStringLiteral("Attempt to use socket connection when not connected.  STATE=") +
-            SocketStateText(state()));
-    }
+    if (!isConnected()) failNotConnected();
+    makeRoomFor(packet.size());
     write(packet);
     platform::processPendingEvents();
     return true;
 }
 
+void TcpTransport::failNotConnected() const {
+    throw ControlError(
+        QStringLiteral("Attempt to use socket connection when not connected.  STATE=") +
+        SocketStateText(state()));
+}
+
+void TcpTransport::makeRoomFor(qint64 size) {
+    // A packet larger than the whole queue goes alone, once everything before it has left.
+    const auto fits = [&] {
+        const qint64 queued = socket_.bytesToWrite();
+        return queued == 0 || queued + size <= kQueueLimitBytes;
+    };
+    if (fits()) return;
+    platform::waitUntil([&] { return fits() || !isConnected(); }, kHandOverPollMs,
+                        handOverLimitMs_);
+    if (!isConnected()) failNotConnected();
+    if (!fits()) {
+        // Nothing of this packet is queued: a sign must never get part of a packet.
+        throw ControlError(QStringLiteral("%1 bytes could not be sent: the sign has not taken "
+                                          "the %2 bytes queued before them.")
+                               .arg(size)
+                               .arg(socket_.bytesToWrite()));
+    }
+}
+
 void TcpTransport::sendPerPacket(const QByteArray& packet) {
     if (!isConnected()) {
-        openConnection();
+        const QDeadlineTimer deadline = openConnection();
         platform::processPendingEvents();
-        while (!socketEventSeen_) {
-            platform::waitProcessingEvents(perPacketPollMs_);
+        while (!socketEventSeen_ && !deadline.hasExpired()) {
+            platform::waitProcessingEvents(qMin(perPacketPollMs_, remainingMs(deadline)));
         }
+        if (!socketEventSeen_) timeOutConnect();
         platform::processPendingEvents();
         platform::waitProcessingEvents(kSettleMs);
         if (!isConnected() && !host_.resetCommunication()) {
@@ -125,17 +158,23 @@ qint64 TcpTransport::waitUntilHandedOver() {
 
 void TcpTransport::connectForInitialize() {
     if (isConnected()) return;
-    openConnection();
+    const QDeadlineTimer deadline = openConnection();
     platform::processPendingEvents();
-    platform::waitUntil([this] { return socketEventSeen_; }, kInitializePollMs);
+    if (!platform::waitUntil([this] { return socketEventSeen_; }, kInitializePollMs,
+                             remainingMs(deadline))) {
+        timeOutConnect();
+    }
     if (!isConnected()) throw ControlError(QStringLiteral("Socket error."));
 }
 
 void TcpTransport::reset() {
     close();
     socketEventSeen_ = false;
-    openConnection();
-    platform::waitUntil([this] { return socketEventSeen_; }, kResetPollMs);
+    const QDeadlineTimer deadline = openConnection();
+    if (!platform::waitUntil([this] { return socketEventSeen_; }, kResetPollMs,
+                             remainingMs(deadline))) {
+        timeOutConnect();
+    }
     if (!isConnected()) {
         throw ControlError(QStringLiteral("Socket Connect attempt failed.  STATE=") +
                            SocketStateText(state()));
@@ -151,13 +190,28 @@ void TcpTransport::closeIfConnected() {
         socket_.bytesToWrite() > 0 && !deadline.hasExpired() &&
         socket_.waitForBytesWritten(static_cast<int>(qMax<qint64>(deadline.remainingTime(), 1)))) {
     }
+    const qint64 dropped = socket_.bytesToWrite();
     close();
+    if (dropped > 0) {
+        host_.logIfEnabled(QStringLiteral("%1 bytes that the sign had not taken were dropped as "
+                                          "the connection closed.")
+                               .arg(dropped));
+    }
 }
 
-void TcpTransport::openConnection() {
+QDeadlineTimer TcpTransport::openConnection() {
     close();
     const MarqueeProperties& p = host_.properties();
+    // Without a limit of our own a connect to a peer that never answers lasts as long as
+    // the operating system keeps retrying, with the host's call waiting all that time.
+    const QDeadlineTimer deadline(connectLimitMs_, Qt::PreciseTimer);
     socket_.connectToHost(p.networkAddress, static_cast<quint16>(p.networkPort));
+    return deadline;
+}
+
+void TcpTransport::timeOutConnect() {
+    socket_.abort();
+    reportError(QAbstractSocket::SocketTimeoutError, QStringLiteral("Connection timed out"));
 }
 
 void TcpTransport::close() {
@@ -177,11 +231,15 @@ void TcpTransport::onError(QAbstractSocket::SocketError error) {
     // The peer closing the connection is its close notification, not an error: the socket
     // simply reads as closed afterwards.
     if (error == QAbstractSocket::RemoteHostClosedError) return;
+    reportError(error, socket_.errorString());
+}
+
+void TcpTransport::reportError(QAbstractSocket::SocketError error, const QString& text) {
     errorSeen_ = true;
     socketEventSeen_ = true;
     host_.logIfEnabled(QStringLiteral("SOCKET Error: %1, %2; %3.  STATE=%4")
-                           .arg(QString::number(socketErrorNumber(error)), kSocketSource,
-                                socket_.errorString(), SocketStateText(state())));
+                           .arg(QString::number(socketErrorNumber(error)), kSocketSource, text,
+                                SocketStateText(state())));
 }
 
 }  // namespace ztk

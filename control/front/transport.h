@@ -21,6 +21,9 @@ class TransportHost {
     virtual bool resetCommunication() = 0;
     // Appends the packet to the dump when the dump is on.
     virtual void dumpPacket(const QByteArray& packet) = 0;
+    // True once the host has destroyed the control during the call in progress: a long wait
+    // then ends early.
+    virtual bool abandoned() const = 0;
 };
 
 class Transport {

@@ -3,6 +3,12 @@
 
 #include <QDir>
 
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "ZTKMarqueeControl/marquee.h"
 #include "front/errorlog.h"
 #include "front/marqueecontext.h"
@@ -90,6 +96,51 @@ TEST_F(LogAndDump, DumpSwitchIsReadAtCreationAndAMissingFolderTurnsItOff) {
     EXPECT_TRUE(dumped[0].endsWith(" --> [1][1][1][1][1][1]Z00[2]AA [4]"));
     EXPECT_TRUE(dumped[3].endsWith(" --> [1][1][1][1][1][1]Z00[2]AA[1B]0o[1C]C[1A]3HI[4]"));
     EXPECT_FALSE(QDir(path("missing")).exists());
+}
+
+TEST_F(LogAndDump, NamedPipesAreRefusedWithoutBlockingAndCharacterDevicesTaken) {
+    ScopedPauseOverride noPause(0);
+    const QByteArray fifo = QFile::encodeName(path("fifo"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+
+    // No reader: opening for writing would wait for one for ever.
+    setDumpSwitch(path("fifo"));
+    Marquee m;
+    EXPECT_EQ(contextOf(m).dump.file(), "");
+    mapComPort(3, path("no-such-tty"));
+    m.setSerialComPort(3);
+    m.setMarqueeLogFile(path("fifo"));
+    m.Initialize();                   // switches logging on
+    EXPECT_FALSE(m.ChangeMode("3"));  // its log line is lost
+
+    // With a reader a write could still block once the reader stops: refused as well.
+    const int reader = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    LogError(path("fifo"), "lost");
+    EXPECT_EQ(PacketDump().file(), "");
+    char byte = 0;
+    EXPECT_LE(::read(reader, &byte, 1), 0);  // nothing arrived
+    ::close(reader);
+
+    // A folder is no file either; /dev/null is the usual way to switch output off.
+    LogError(path("."), "lost");
+    setDumpSwitch("/dev/null");
+    EXPECT_EQ(PacketDump().file(), "/dev/null");
+
+    // The program's own standard error is taken even when it is a pipe (marquee ... 2>&1 | tee).
+    int pipeEnds[2];
+    ASSERT_EQ(::pipe(pipeEnds), 0);
+    const int savedStderr = ::dup(2);
+    ::dup2(pipeEnds[1], 2);
+    LogError("/dev/stderr", "shown");
+    ::dup2(savedStderr, 2);
+    ::close(savedStderr);
+    ::close(pipeEnds[1]);
+    char shown[128] = {};
+    const ssize_t got = ::read(pipeEnds[0], shown, sizeof shown - 1);
+    ::close(pipeEnds[0]);
+    ASSERT_GT(got, 0);
+    EXPECT_NE(std::string(shown).find("-->  shown"), std::string::npos) << shown;
 }
 
 }  // namespace

@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QRegularExpression>
+#include <QTimer>
 
+#include <memory>
 #include <thread>
 
 #include "ZTKMarqueeControl/marquee.h"
@@ -216,6 +219,28 @@ TEST_F(SerialMode, ALineThatNeverDrainsFailsInsteadOfHangingAndResetCommunicatio
     EXPECT_FALSE(m.Reset());
     EXPECT_TRUE(log().last().contains("did not send 5 bytes within 300 ms."))
         << log().last().toStdString();
+}
+
+TEST_F(SerialMode, AHostEndsTheWaitForASlowLineByDestroyingTheControl) {
+    // 110 baud: the bytes of a large packet may take an hour to leave, which is right for
+    // the line, but the host must not be held for all of it.
+    EXPECT_EQ(serialDrainTimeoutMs(16'500, 110), 3'600'000);
+    auto m = std::make_unique<Marquee>();
+    prepare(*m);
+    m->setSerialBaudRate(110);
+    contextOf(*m).state.logEnabled = true;
+    contextOf(*m).serial.setDrainLimitMs(5000);  // only so that a hang here ends at all
+    contextOf(*m).serial.setQueueProbe([] { return qint64(16'000); });
+    QTimer hostEvent;
+    hostEvent.setSingleShot(true);
+    QObject::connect(&hostEvent, &QTimer::timeout, [&] { m.reset(); });
+    hostEvent.start(50);
+    EXPECT_FALSE(m->QuickDisplay(QString(16'480, u'x')));
+    EXPECT_FALSE(m);
+    EXPECT_TRUE(log().last().contains(
+        QRegularExpression(R"(\[SendToMarquee\]; The control was destroyed while the serial port )"
+                           R"(.+ still had \d+ bytes to send; they were dropped\.)")))
+        << log().join("\n").toStdString();
 }
 
 }  // namespace

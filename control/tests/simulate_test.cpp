@@ -1,7 +1,11 @@
 // Simulate mode against a recording hand-over receiver of the window class "simwin".
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "ZTKMarqueeControl/marquee.h"
 #include "front/marqueecontext.h"
@@ -97,6 +101,48 @@ TEST_F(SimulateMode, ARefusedRecordIsALoggedFailure) {
     EXPECT_TRUE(log().last().endsWith(
         "Error: -2147221504, ZTKMarqueeControl[SendToMarquee]; The simulator did not take the "
         "packet.\""));
+}
+
+// Points XDG_RUNTIME_DIR elsewhere while alive.
+class ScopedRuntimeDir {
+  public:
+    explicit ScopedRuntimeDir(const QString& dir) : previous_(qgetenv("XDG_RUNTIME_DIR")) {
+        QDir().mkpath(dir);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir));
+    }
+    ~ScopedRuntimeDir() { qputenv("XDG_RUNTIME_DIR", previous_); }
+
+  private:
+    QByteArray previous_;
+};
+
+TEST_F(SimulateMode, ASocketFolderThatIsNotPrivateIsNamedInTheLog) {
+    const ScopedRuntimeDir runtime(path("runtime"));
+    const QString folder = path("runtime/orvexsim");
+    const QByteArray native = QFile::encodeName(folder);
+    const QString prefix =
+        "  -->  Simulate mode cannot reach the simulator: the socket folder " + folder;
+
+    ASSERT_EQ(::mkdir(native.constData(), 0755), 0);
+    Marquee m;
+    prepare(m);
+    m.Initialize();
+    ASSERT_EQ(log().size(), 2);
+    EXPECT_TRUE(log()[0].contains(prefix + " can be entered by other users (mode 0755, not 0700)"))
+        << log()[0].toStdString();
+    EXPECT_TRUE(log()[1].endsWith("Failure consequence of SendToMarquee failure.\""));
+
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chmod(native.constData(), 0700), 0);
+        ASSERT_EQ(::chown(native.constData(), 65534, 65534), 0);
+        EXPECT_TRUE(m.ResetCommunication());  // starting the simulator is not looked at
+        EXPECT_TRUE(log().last().contains(prefix + " belongs to user 65534, not to this user (0)"))
+            << log().last().toStdString();
+    }
+    ASSERT_EQ(::rmdir(native.constData()), 0);
+    ASSERT_TRUE(QFile(folder).open(QIODevice::WriteOnly));
+    EXPECT_TRUE(m.ResetCommunication());
+    EXPECT_TRUE(log().last().contains(prefix + " is not a folder")) << log().last().toStdString();
 }
 
 TEST_F(SimulateMode, DestroyingTheControlClosesTheSimulatorOnlyInSimulateMode) {

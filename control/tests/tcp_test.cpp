@@ -5,12 +5,14 @@
 #include <QTimer>
 
 #include <netinet/in.h>
+#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <ctime>
 #include <memory>
+#include <vector>
 
 #include "ZTKMarqueeControl/marquee.h"
 #include "front/marqueecontext.h"
@@ -21,6 +23,21 @@
 namespace ztk {
 namespace {
 
+// Binds `fd` to a loopback port below 32768 (NetworkPort is a signed 16-bit value) and
+// listens with `backlog`; the port, or 0.
+qint16 listenOnLowPort(int fd, int backlog) {
+    for (int port = 31000; port < 32000; ++port) {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        address.sin_port = htons(static_cast<std::uint16_t>(port));
+        if (::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+            return ::listen(fd, backlog) == 0 ? static_cast<qint16>(port) : 0;
+        }
+    }
+    return 0;
+}
+
 // A peer that accepts connections in the kernel but never reads: what is sent to it stops
 // once the buffers on the way are full.
 class StalledPeer {
@@ -29,16 +46,7 @@ class StalledPeer {
         fd_ = ::socket(AF_INET, SOCK_STREAM, 0);
         const int small = 4096;
         ::setsockopt(fd_, SOL_SOCKET, SO_RCVBUF, &small, sizeof small);
-        for (int port = 31000; port < 32000 && port_ == 0; ++port) {
-            sockaddr_in address{};
-            address.sin_family = AF_INET;
-            address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-            address.sin_port = htons(static_cast<std::uint16_t>(port));
-            if (::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-                ::listen(fd_, 4) == 0) {
-                port_ = static_cast<qint16>(port);
-            }
-        }
+        port_ = listenOnLowPort(fd_, 4);
     }
     ~StalledPeer() { ::close(fd_); }
     qint16 port() const { return port_; }
@@ -48,14 +56,67 @@ class StalledPeer {
     qint16 port_ = 0;
 };
 
+// A peer whose accept queue is full and never emptied: a further connect to it neither
+// completes nor fails, as with a sign that has hung.
+class FullBacklogPeer {
+  public:
+    FullBacklogPeer() {
+        listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        const qint16 port = listenOnLowPort(listener_, 0);
+        if (port == 0) return;
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        address.sin_port = htons(static_cast<std::uint16_t>(port));
+        // Connect until one attempt stays pending: from then on the queue is full.
+        bool full = false;
+        for (int i = 0; i < 16 && !full; ++i) {
+            const int client = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+            clients_.push_back(client);
+            ::connect(client, reinterpret_cast<sockaddr*>(&address), sizeof address);
+            pollfd wait{client, POLLOUT, 0};
+            full = ::poll(&wait, 1, 200) == 0;
+        }
+        if (full) port_ = port;
+    }
+    ~FullBacklogPeer() {
+        for (const int client : clients_)
+            ::close(client);
+        ::close(listener_);
+    }
+    // 0 when the queue could not be filled.
+    qint16 port() const { return port_; }
+
+  private:
+    int listener_ = -1;
+    std::vector<int> clients_;
+    qint16 port_ = 0;
+};
+
+// Fires when a call has waited far beyond the bound it was given.
+class Watchdog {
+  public:
+    explicit Watchdog(int milliseconds) {
+        timer_.setSingleShot(true);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { fired_ = true; });
+        timer_.start(milliseconds);
+    }
+    bool fired() const { return fired_; }
+
+  private:
+    QTimer timer_;
+    bool fired_ = false;
+};
+
 class TcpMode : public test::ControlTest {
   protected:
-    void point(Marquee& m, const test::TcpRecorder& peer) {
+    void point(Marquee& m, qint16 port) {
         m.setMarqueeConnectMode(1);
         m.setNetworkAddress("127.0.0.1");
-        m.setNetworkPort(peer.port());
+        m.setNetworkPort(port);
         m.setMarqueeLogFile(path("log.txt"));
     }
+    void point(Marquee& m, const test::TcpRecorder& peer) { point(m, peer.port()); }
     QStringList log() const { return lines(path("log.txt")); }
     test::TcpRecorder peer;
 };
@@ -174,8 +235,7 @@ TEST_F(TcpMode, PerPacketSendsHandTheWholePacketOverOrFailBeforeClosing) {
     StalledPeer stalled;
     ASSERT_GT(stalled.port(), 0);
     Marquee blocked;
-    point(blocked, peer);
-    blocked.setNetworkPort(stalled.port());
+    point(blocked, stalled.port());
     contextOf(blocked).tcp.setPerPacketPollMs(20);
     contextOf(blocked).tcp.setHandOverLimitMs(300);
     ASSERT_TRUE(blocked.InitializeAdv(0, true));
@@ -185,6 +245,84 @@ TEST_F(TcpMode, PerPacketSendsHandTheWholePacketOverOrFailBeforeClosing) {
         R"(the connection was closed\.)")))
         << log().last().toStdString();
     EXPECT_EQ(blocked.GetSocketState(), "Closed [0]");
+}
+
+TEST_F(TcpMode, AConnectThatNeverCompletesTimesOutAsASocketErrorWithinItsBound) {
+    ScopedPauseOverride noPause(0);
+    FullBacklogPeer stuck;
+    ASSERT_GT(stuck.port(), 0);
+    Marquee m;
+    point(m, stuck.port());
+    contextOf(m).tcp.setConnectLimitMs(300);
+    const QString timedOut =
+        "  -->  SOCKET Error: 10060, wskLAN; Connection timed out.  STATE=Error [9]\"";
+    {
+        const Watchdog watchdog(10000);
+        EXPECT_FALSE(m.Initialize());
+        EXPECT_FALSE(m.ResetCommunication());
+        EXPECT_FALSE(watchdog.fired()) << "the connects waited past their bound";
+    }
+    ASSERT_EQ(log().size(), 4);
+    EXPECT_TRUE(log()[0].endsWith(timedOut)) << log()[0].toStdString();
+    EXPECT_TRUE(log()[1].endsWith("[Initialize]; Socket error.\""));
+    EXPECT_TRUE(log()[2].endsWith(timedOut));
+    EXPECT_TRUE(log()[3].endsWith(
+        "[ResetCommunication]; Socket Connect attempt failed.  STATE=Error [9]\""));
+
+    // Per packet, on a new control: the packet's own connect and the reconnect it tries
+    // both time out.
+    QFile::remove(path("log.txt"));
+    Marquee each;
+    point(each, stuck.port());
+    contextOf(each).state.logEnabled = true;
+    TcpTransport& tcp = contextOf(each).tcp;
+    tcp.setConnectLimitMs(300);
+    tcp.setOpenClosePerSend(true);
+    tcp.setPerPacketPollMs(20);
+    {
+        const Watchdog watchdog(10000);
+        EXPECT_FALSE(each.Reset());
+        EXPECT_FALSE(watchdog.fired()) << "the connects waited past their bound";
+    }
+    ASSERT_EQ(log().size(), 4);
+    EXPECT_TRUE(log()[0].endsWith(timedOut));
+    EXPECT_TRUE(log()[1].endsWith(timedOut)) << log()[1].toStdString();
+    EXPECT_TRUE(log()[2].endsWith(
+        "[ResetCommunication]; Socket Connect attempt failed.  STATE=Error [9]\""));
+    EXPECT_TRUE(log()[3].endsWith("ZTKMarqueeControl[SendToMarquee]; Socket error.\""));
+}
+
+TEST_F(TcpMode, ALastingConnectionToAStuckSignHoldsABoundedQueueAndCountsWhatIsLost) {
+    ScopedPauseOverride noPause(0);
+    StalledPeer stalled;
+    ASSERT_GT(stalled.port(), 0);
+    auto m = std::make_unique<Marquee>();
+    point(*m, stalled.port());
+    TcpTransport& tcp = contextOf(*m).tcp;
+    tcp.setHandOverLimitMs(200);
+    ASSERT_TRUE(m->Initialize());
+
+    // Each packet is a little under the 1 MiB the socket may hold unsent.
+    const QString text(1'000'000, u'x');
+    int failed = 0;
+    for (int i = 0; i < 40 && failed == 0; ++i) {
+        const qint64 before = tcp.unsentBytes();
+        if (!m->QuickDisplay(text)) {
+            ++failed;
+            EXPECT_EQ(tcp.unsentBytes(), before) << "a refused packet is not queued in part";
+        }
+        ASSERT_LE(tcp.unsentBytes(), 1 << 20);
+    }
+    ASSERT_EQ(failed, 1) << "the unsent bytes grew without bound";
+    EXPECT_TRUE(log().last().contains(
+        QRegularExpression(R"(\[SendToMarquee\]; 1000020 bytes could not be sent: the sign has )"
+                           R"(not taken the \d+ bytes queued before them\.)")))
+        << log().last().toStdString();
+
+    m.reset();
+    EXPECT_TRUE(log().last().contains(QRegularExpression(
+        R"(  -->  \d+ bytes that the sign had not taken were dropped as the connection closed\.)")))
+        << log().last().toStdString();
 }
 
 TEST_F(TcpMode, DestroyedByAHostEventDuringItsPauseTheCallEndsThenTheControl) {

@@ -53,6 +53,10 @@ inline constexpr std::int64_t kRefused = -1;
 // Empty when it cannot be created or is not a directory owned by this user with no access
 // for group or others: such a folder is never used.
 QString handoverDirectory();
+// Why handoverDirectory() is empty, as a phrase naming the folder and what is wrong with it
+// (it cannot be created, it is no folder, another user owns it, others may enter it); empty
+// when the folder can be used.
+QString handoverDirectoryProblem();
 // The socket path that stands for the window class `className` (any text; characters that
 // are unsafe in a file name are encoded). Empty when handoverDirectory() is empty.
 QString handoverSocketPath(const QString& className);
