@@ -261,15 +261,15 @@ bool FrameSplitter::scanBody(bool atEnd) {
             restarting_ = true;
         }
     }
-    // Bytes before a possible new header surely belong to this packet.
-    const std::size_t own = restarting_ ? restart_.start : bytes.size();
+    // The bytes read, up to a possible new header, surely belong to this packet (an escape
+    // still cut off may be the SOH of a new header).
+    const std::size_t own = restarting_ ? restart_.start : scan_;
     if (!toldTooLong_ && droppedBytes_ + own > maxBytes_) {
         toldTooLong_ = true;
         events_.packetTooLong(packetOffset_);
     }
     // Past the bound this packet can no longer be reported whole: let go of what was read.
-    if (droppedBytes_ > 0 || bytes.size() > maxBytes_)
-        dropBytes(restarting_ ? restart_.start : scan_);
+    if (droppedBytes_ > 0 || bytes.size() > maxBytes_) dropBytes(own);
     return false;
 }
 

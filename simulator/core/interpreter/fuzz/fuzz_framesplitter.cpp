@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <span>
@@ -19,9 +20,13 @@ namespace {
 
 using namespace ztk::sim;
 
-void require(bool condition) {
-    if (!condition) std::abort();
+// Aborts, saying which check failed, so that a crash report points at the broken promise.
+void check(bool condition, int line) {
+    if (condition) return;
+    std::fprintf(stderr, "check failed at line %d\n", line);
+    std::abort();
 }
+#define require(condition) check(condition, __LINE__)
 
 struct Event {
     std::uint64_t offset;

@@ -173,6 +173,12 @@ TEST(FrameSplitter, EscapedFramesOnlyWhenAskedFor) {
               std::vector<std::string>{"P@0:" + rawText});
     EXPECT_EQ(splitEveryWay("]!Z00]\"AAab" + rawText, {.escaped = EscapedFrames::Found}),
               (std::vector<std::string>{"C@0+11", "P@11:" + rawText}));
+    // A packet of exactly the bound cut short by an escaped header whose SOH arrives in two
+    // pieces was never too long.
+    const Events atBound = run("]!Z00]\"AA" + std::string(23, 'x') + "]!Z00]\"G 1]$",
+                               {.piece = 1, .bound = 32, .escaped = EscapedFrames::Found});
+    EXPECT_EQ(atBound.seen, (std::vector<std::string>{"C@0+32", "P@32:]!Z00]\"G 1]$"}));
+    EXPECT_TRUE(atBound.tooLongAt.empty());
 }
 
 // A packet longer than the bound is passed over whole, without being kept, and the stream
