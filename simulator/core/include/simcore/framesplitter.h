@@ -51,8 +51,9 @@ class FrameSplitterEvents {
     virtual void skipped(std::uint64_t offset, std::uint64_t length, SkippedKind kind) {
         (void)offset, (void)length, (void)kind;
     }
-    // The packet from stream offset `offset` has grown past the bound without its end: it is
-    // let go of from now on, and reported as TooLong when it ends. Told once per packet.
+    // The packet from stream offset `offset` has grown past the bound and a piece ended
+    // before it did: it is let go of from now on, and reported as TooLong when it ends. Told
+    // at most once per packet.
     virtual void packetTooLong(std::uint64_t offset) { (void)offset; }
 };
 
@@ -81,7 +82,7 @@ class FrameSplitter {
     // The events must not feed this splitter.
     void feed(std::span<const std::uint8_t> bytes);
     // The end of the stream: the packet in progress is cut short, what is left is no packet.
-    // The splitter is then ready for a new stream.
+    // The splitter is then ready for a new stream, whose offsets count from 0 again.
     void finish();
 
     const SplitCounts& counts() const { return counts_; }
@@ -105,9 +106,11 @@ class FrameSplitter {
     void process(bool atEnd);
     // Outside a frame: true when a frame starts at the first pending byte.
     bool findStart(bool atEnd);
+    // In a packet's header: true when it completed or turned out to be no header.
     bool readHeader(bool atEnd);
     // In a packet's body: true when the packet ended (or was cut short).
     bool scanBody(bool atEnd);
+    // Reads on in `header`; a long synchronising run moves its start to a later byte.
     Match matchHeader(Header& header, bool atEnd) const;
     void startHeader(Header& header, std::size_t at) const;
     void endPacket(std::size_t length, bool whole);
