@@ -10,19 +10,17 @@ StreamReceiver::StreamReceiver(SignAddress address, Deliver deliver, Note note, 
       deliver_(std::move(deliver)),
       note_(std::move(note)),
       source_(std::move(source)),
-      splitter_(maxPacketBytes),
-      handler_([this](const StreamPacket& packet) { take(packet); }) {}
+      splitter_(*this, maxPacketBytes, sim::EscapedFrames::Ignored) {}
 
 void StreamReceiver::receive(std::span<const std::uint8_t> bytes) {
-    splitter_.feed(bytes, handler_);
-    noteDrops();
+    splitter_.feed(bytes);
 }
 
 void StreamReceiver::end() {
     splitter_.finish();
 }
 
-void StreamReceiver::take(const StreamPacket& packet) {
+void StreamReceiver::packet(const sim::FramePacket& packet) {
     if (!address_.takes(packet.address)) {
         // Told once per stream: a sender set to another address would otherwise fill the
         // terminal with one line per packet.
@@ -41,16 +39,14 @@ void StreamReceiver::take(const StreamPacket& packet) {
     }
 }
 
-void StreamReceiver::noteDrops() {
-    const std::uint64_t oversize = splitter_.counts().oversizePackets;
-    if (oversize == oversizeNoted_) return;
-    oversizeNoted_ = oversize;
+void StreamReceiver::packetTooLong(std::uint64_t) {
+    ++tooLong_;
     if (note_) {
         note_(QStringLiteral("dropped a packet from %1 that grew past %2 bytes without its end "
                              "(%3 so far)")
                   .arg(source_)
                   .arg(splitter_.maxPacketBytes())
-                  .arg(oversize));
+                  .arg(tooLong_));
     }
 }
 

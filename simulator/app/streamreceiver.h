@@ -12,12 +12,16 @@
 #include <functional>
 #include <span>
 
-#include "packetsplitter.h"
 #include "signaddress.h"
+#include "simcore/framesplitter.h"
 
 namespace ztk::simapp {
 
-class StreamReceiver {
+// The largest packet taken from a stream: far beyond anything a sign's memory holds, and
+// small enough that many connections at once stay cheap.
+inline constexpr std::size_t kMaxStreamPacketBytes = 1u << 20;
+
+class StreamReceiver final : private sim::FrameSplitterEvents {
   public:
     // Called with each packet for this sign and its hand-over kind.
     using Deliver = std::function<void(std::uint64_t kind, const QByteArray& packet)>;
@@ -32,23 +36,23 @@ class StreamReceiver {
     // The stream ended; an unfinished packet is dropped.
     void end();
 
-    const SplitterCounts& counts() const { return splitter_.counts(); }
+    const sim::SplitCounts& counts() const { return splitter_.counts(); }
     std::size_t buffered() const { return splitter_.buffered(); }
     // Packets whose frame named another sign.
     std::uint64_t passedOver() const { return passedOver_; }
 
   private:
-    void take(const StreamPacket& packet);
-    void noteDrops();
+    void packet(const sim::FramePacket& packet) override;
+    void packetTooLong(std::uint64_t offset) override;
 
     SignAddress address_;
     Deliver deliver_;
     Note note_;
     QString source_;
-    PacketSplitter splitter_;
-    PacketSplitter::PacketHandler handler_;
+    // A link carries raw frames only: an escaped one is no packet to a sign.
+    sim::FrameSplitter splitter_;
     std::uint64_t passedOver_ = 0;
-    std::uint64_t oversizeNoted_ = 0;
+    std::uint64_t tooLong_ = 0;
 };
 
 }  // namespace ztk::simapp

@@ -16,6 +16,8 @@ namespace ztk::render {
 namespace {
 
 constexpr std::size_t kReadChunk = 64 * 1024;
+// The longest packet taken from a stream: as long as one the hand-over carries.
+constexpr std::size_t kMaxPacketBytes = std::size_t{16} << 20;
 
 // What a file that is no regular file is, for the message that refuses it.
 const char* fileKind(mode_t mode) {
@@ -60,7 +62,10 @@ class InterpreterFeed final : public sim::FrameSplitterEvents {
     InterpreterFeed(sim::PacketInterpreter& interpreter, std::ostream& err, std::string name)
         : interpreter_(interpreter), err_(err), name_(std::move(name)) {}
 
-    void packet(std::span<const std::uint8_t> bytes, std::uint64_t offset) override {
+    void packet(const sim::FramePacket& packet) override { take(packet.bytes, packet.offset); }
+
+    // One packet, fed as the kind it travels as.
+    void take(std::span<const std::uint8_t> bytes, std::uint64_t offset) {
         ++packets_;
         const std::size_t refusedBefore = interpreter_.refusedPictureCount();
         if (sim::packetKind(bytes) == sim::kKindStringFile)
@@ -83,8 +88,7 @@ class InterpreterFeed final : public sim::FrameSplitterEvents {
                 break;
             case sim::SkippedKind::TooLong:
                 err_ << "the packet at offset " << offset << " is " << length
-                     << " bytes long, more than " << sim::FrameSplitter::kDefaultMaxPacketBytes
-                     << "; skipped\n";
+                     << " bytes long, more than " << kMaxPacketBytes << "; skipped\n";
                 break;
         }
     }
@@ -145,14 +149,15 @@ bool feedPackets(const PacketArg& arg, sim::PacketInterpreter& interpreter, std:
             return false;
         }
         InterpreterFeed feed(interpreter, err, "-x");
-        feed.packet(*bytes, 0);
+        feed.take(*bytes, 0);
         return true;
     }
     const int fd = openInput(arg.text, error);
     if (fd < 0) return false;
     const std::string name = arg.text == "-" ? "standard input" : arg.text;
     InterpreterFeed feed(interpreter, err, name);
-    sim::FrameSplitter splitter(feed);
+    // Files may hold packets written as they are handed over, escaped too.
+    sim::FrameSplitter splitter(feed, kMaxPacketBytes, sim::EscapedFrames::Found);
     std::vector<std::uint8_t> chunk(kReadChunk);
     bool ok = true;
     for (;;) {

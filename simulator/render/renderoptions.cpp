@@ -202,13 +202,14 @@ std::string usage() {
 
 Each PACKET is a file that holds any number of packets back to back, as a link carries
 them (captured with socat, or written by marquee --output); "-" reads them from standard
-input. They are split at their frames: a packet runs from its first SOH (or NUL) to the
-EOT after its STX. Bytes between packets, and a packet cut short by the next one or by the
-end, are skipped with a warning. -x HEX gives the bytes of one packet in hexadecimal
-(spaces allowed between bytes), fed as they are. Packets are fed in the order given: one
-that writes a string file (STX then "G") as a string-file packet (kind 842), any other as
-a new message (kind 586). Only regular files and standard input are read: a named pipe,
-a directory or a device is refused (feed a pipe through standard input).
+input. They are split at their frames: a packet runs from its run of SOH bytes (NULs may
+come first), "Z", the address and STX to the first EOT after it, raw or escaped. Bytes
+between packets, and a packet cut short by the next header or by the end, are skipped with
+a warning. -x HEX gives the bytes of one packet in hexadecimal (spaces allowed between
+bytes), fed as they are. Packets are fed in the order given: one that writes a string file
+(STX then "G") as a string-file packet (kind 842), any other as a new message (kind 586).
+Only regular files and standard input are read: a named pipe, a directory or a device is
+refused (feed a pipe through standard input).
 
 Options:
   --model LINE   display model "name,columns,rows,colors,ModeMask,FeatureMask,FontMask",

@@ -132,7 +132,7 @@ TEST_F(VirtualSignTest, TcpStreamsAreSplitIntoPacketsForThisSignsAddress) {
     ASSERT_TRUE(peer.write(hello.mid(14)));
     EXPECT_TRUE(shows({hello}));
     EXPECT_EQ(receiver.counts().packets, 4u);
-    EXPECT_EQ(receiver.counts().garbageBytes, 7u);
+    EXPECT_EQ(receiver.counts().skippedBytes, 7u);
 }
 
 TEST_F(VirtualSignTest, ConnectionsAreBoundedAndAGigabyteWithoutAnEndIsCutAtTheBound) {
@@ -179,7 +179,7 @@ TEST_F(VirtualSignTest, ConnectionsAreBoundedAndAGigabyteWithoutAnEndIsCutAtTheB
     EXPECT_TRUE(shows({framed(kHello)}));
     const StreamReceiver* receiver = tcp().receiverFor(flood.localPort());
     ASSERT_NE(receiver, nullptr);  // the connection is kept
-    EXPECT_EQ(receiver->counts().oversizePackets, 1u);
+    EXPECT_EQ(receiver->counts().tooLong, 1u);
     EXPECT_EQ(receiver->counts().packets, 1u);
     EXPECT_LE(largest, kMaxStreamPacketBytes);
     EXPECT_TRUE(window().engineRunning());
@@ -212,7 +212,7 @@ TEST_F(VirtualSignTest, TheSerialLineTakesWritersThatComeAndGoAndItsLinkGoesAtTh
                   "AAhalf"));
     ASSERT_TRUE(writeOnce(framed(kHello)));
     EXPECT_TRUE(shows({framed(kHello)}));
-    EXPECT_EQ(app_->virtualSign()->pty()->receiver().counts().brokenFrames, 1u);
+    EXPECT_EQ(app_->virtualSign()->pty()->receiver().counts().cutShort, 1u);
 
     app_.reset();
     EXPECT_FALSE(QFileInfo(link).isSymLink());
