@@ -7,9 +7,9 @@
 #include <string>
 
 #include "model/templatesession.h"
+#include "modelhost.h"
 #include "msgfile/save.h"
 #include "msgfile/writers.h"
-#include "plainsavehost.h"
 
 namespace ztk::legendo {
 namespace {
@@ -49,7 +49,7 @@ struct Fixture {
     QTemporaryDir dir;
     std::string file;
     test::SilentPrompter prompter;
-    test::PlainSaveHost host{prompter};
+    test::ModelHost host{prompter};
     TemplateEditorModel model{host};
 };
 

@@ -10,7 +10,7 @@
 #include <cstdio>
 
 #include "itemeditor.h"
-#include "plainsavehost.h"
+#include "modelhost.h"
 #include "widgets/templateeditor.h"
 
 namespace {
@@ -48,7 +48,7 @@ const char kItems[] =
     "FIRE&#4;in&#4;hall&#4;2&#4;-&#4;leave&#4;now</TEXT></ALARM>"
     "</MARQUEE>";
 
-bool shoot(ItemEditor& editor, test::PlainSaveHost& host, const std::string& folder,
+bool shoot(ItemEditor& editor, test::ModelHost& host, const std::string& folder,
            const std::string& item, const QString& picture, int page = 1) {
     host.select(host.selection().currentFile, folder, item);
     editor.reset();
@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
     file.close();
 
     test::SilentPrompter prompter(true);
-    test::PlainSaveHost host(prompter);
+    test::ModelHost host(prompter);
     host.selection().currentFile = file.fileName().toStdString();
     Editors editors = makeEditors(host, nullptr);
     bool ok = shoot(*editors.templateEditor, host, "Templates", "Line Status",
