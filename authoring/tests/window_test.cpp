@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -176,6 +177,30 @@ TEST_F(WindowTest, SplitterStopsAtItsLimitsAndTheWindowAtItsMinimum) {
     // Each editor's panel sits inside its frame.
     for (Panel panel : {Panel::Template, Panel::Multipage, Panel::String})
         EXPECT_EQ(window.frame(panel)->layout()->count(), 1);
+}
+
+TEST_F(WindowTest, EveryEditorFitsTheSmallestWindowWithTheSplitterAtItsRightLimit) {
+    using namespace geometry;
+    const int total = window.splitter()->width();
+    window.splitter()->setSizes({total, 0});
+    const std::vector<std::pair<std::string, Panel>> items = {
+        {path + "::Templates::Line Status", Panel::Template},
+        {path + "::Templates::Shift Board", Panel::Multipage},
+        {path + "::Strings::Welcome", Panel::String}};
+    for (const auto& [key, panel] : items) {
+        SCOPED_TRACE(key);
+        press(key);
+        ASSERT_EQ(window.frontPanel(), panel);
+        QApplication::processEvents();
+        QWidget* editor = window.frame(panel)->layout()->itemAt(0)->widget();
+        ASSERT_NE(editor, nullptr);
+        // Nothing of the editor is squeezed below the size its controls need.
+        const QSize needed = editor->minimumSizeHint();
+        EXPECT_LE(needed.width(), editor->width());
+        EXPECT_LE(needed.height(), editor->height());
+        EXPECT_GE(editor->width(), pixels(kSplitterMinRight) - pixels(kSplitterWidth) -
+                                       pixels(kPanelRightMargin) - 2);
+    }
 }
 
 TEST(NewNameDialogTest, OnlyOkOrEnterConfirm) {
