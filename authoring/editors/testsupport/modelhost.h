@@ -26,7 +26,7 @@ class SilentPrompter final : public Prompter {
 };
 
 // A window that shows nothing of what the model tells it.
-class QuietView final : public WindowView {
+class QuietView : public WindowView {
   public:
     void nodeAdded(const ExplorerNode&, int) override {}
     void nodeRemoved(const std::string&) override {}

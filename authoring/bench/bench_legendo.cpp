@@ -1,6 +1,7 @@
-// The main window's paths as a user meets them: a message file of 2,000 items opening in
-// the explorer (the model's tree alone, and with the window's tree widget), and a full
-// 24 x 120 template opened from the explorer into its editor and saved from there.
+// legendo's paths as a user meets them: a message file of 2,000 items opening in the
+// explorer (the model's tree alone, and with the window's tree widget), and a full 24 x 120
+// template loaded and saved, by the editor's model alone and from the window's explorer
+// and Save button.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -11,6 +12,7 @@
 
 #include "legendo/nodekey.h"
 #include "mainwindow.h"
+#include "model/templatesession.h"
 #include "modelhost.h"
 #include "msgfile/save.h"
 #include "msgfile/writers.h"
@@ -119,6 +121,33 @@ void BM_OpenManyItemsInTheWindow(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_OpenManyItemsInTheWindow)->Unit(benchmark::kMillisecond);
+
+struct BoardModel {
+    BoardModel() : path(fullBoardFile()) { host.select(path, kTemplatesFolder, "Board"); }
+    test::SilentPrompter prompter;
+    test::ModelHost host{prompter};
+    std::string path;
+    TemplateEditorModel model{host};
+};
+
+void BM_LoadTemplate24x120(benchmark::State& state) {
+    BoardModel board;
+    for (auto _ : state) {
+        board.model.reset();
+        if (!loadTemplate(board.model, board.host)) state.SkipWithError("load failed");
+    }
+}
+BENCHMARK(BM_LoadTemplate24x120)->Unit(benchmark::kMillisecond);
+
+void BM_SaveTemplate24x120(benchmark::State& state) {
+    BoardModel board;
+    board.model.reset();
+    loadTemplate(board.model, board.host);
+    for (auto _ : state) {
+        if (!saveTemplate(board.model, board.host)) state.SkipWithError("save failed");
+    }
+}
+BENCHMARK(BM_SaveTemplate24x120)->Unit(benchmark::kMillisecond);
 
 struct BoardWindow {
     BoardWindow()
