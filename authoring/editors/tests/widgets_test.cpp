@@ -234,3 +234,26 @@ TEST_F(EditorWidgets, EveryControlIsNamedByItsLabel) {
 
 }  // namespace
 }  // namespace ztk::legendo
+
+namespace ztk::legendo {
+namespace {
+
+TEST(EditorOwnership, APanelWhoseFrameWentFirstIsNotDeletedAgain) {
+    test::TestEditorHost host;
+    auto* frame = new QWidget;
+    Editors editors = makeEditors(host, frame);
+    host.setEditors(editors.templateEditor.get(), editors.multipageEditor.get(),
+                    editors.stringEditor.get());
+    delete frame;
+    for (ItemEditor* editor : {editors.templateEditor.get(), editors.multipageEditor.get(),
+                               editors.stringEditor.get()}) {
+        EXPECT_EQ(editor->panel(), nullptr);
+    }
+    // The model still reaches the editors while they are destroyed without their panels.
+    host.setChanged(true);
+    host.setEditors(nullptr, nullptr, nullptr);
+    editors = {};
+}
+
+}  // namespace
+}  // namespace ztk::legendo

@@ -285,7 +285,8 @@ void StringEditor::save() {
 }
 
 void StringEditor::setSaveEnabled(bool enabled) {
-    save_->setEnabled(enabled);
+    // The Save button went with the panel when the frame deleted it first.
+    if (panel_) save_->setEnabled(enabled);
 }
 
 }  // namespace ztk::legendo

@@ -349,7 +349,8 @@ void TemplateEditor::save() {
 }
 
 void TemplateEditor::setSaveEnabled(bool enabled) {
-    save_->setEnabled(enabled);
+    // The Save button went with the panel when the frame deleted it first.
+    if (panel_) save_->setEnabled(enabled);
 }
 
 }  // namespace ztk::legendo
