@@ -64,10 +64,14 @@ bool check(const WriteOutcome& outcome, std::string& problem) {
 bool buildFactoryBoard(pugi::xml_document& doc, std::string& problem) {
     resetToNewFile(doc);
 
-    if (!check(WriteTemplate(newItem(doc, elem::kTemplate, "Line Status"), lineStatus()),
-               problem)) {
-        return false;
-    }
+    // The template as the authoring program saves it: its font and board size on the
+    // element, so that the editor opens it at its own size, then its lines.
+    const TemplateContent status = lineStatus();
+    pugi::xml_node line = newItem(doc, elem::kTemplate, "Line Status");
+    setAttribute(line, attr::kFont, status.font.c_str());
+    setAttribute(line, attr::kRows, std::to_string(status.board.rows()).c_str());
+    setAttribute(line, attr::kCols, std::to_string(status.board.cols()).c_str());
+    if (!check(WriteTemplate(line, status), problem)) return false;
 
     // The multipage template as the authoring program makes it and then saves it page by
     // page: the page count and the type first, then the page.

@@ -7,6 +7,7 @@
 #include "legendo/mainmodel.h"
 #include "legendo/prompter.h"
 #include "legendo/windowview.h"
+#include "modelhost.h"
 #include "testfiles.h"
 
 #include <gtest/gtest.h>
@@ -70,14 +71,8 @@ class FakeEditor final : public ItemEditor {
     std::function<void()> onSave;
 };
 
-class RecordingView final : public WindowView {
+class RecordingView final : public test::QuietView {
   public:
-    void nodeAdded(const ExplorerNode&, int) override {}
-    void nodeRemoved(const std::string&) override {}
-    void nodeImageChanged(const ExplorerNode&) override {}
-    void childrenReordered(const ExplorerNode&) override {}
-    void nodeExpanded(const std::string&) override {}
-    void nodeSelected(const std::string&) override {}
     void bringToFront(Panel panel) override { front = panel; }
     void enableOnly(Panel editor) override { enabled = editor; }
     void setBusy(bool busy) override { busyDepth += busy ? 1 : -1; }

@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -154,6 +155,22 @@ TEST_F(WindowTest, EveryControlAndMenuItemHasItsLabelAsAccessibleName) {
         }
         EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->objectName().toStdString();
     }
+    // Every labelled control, the editors' as well as the dialogs', is named by its label
+    // without the "&" and without the colon.
+    int labelled = 0;
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (!label->buddy()) continue;
+        ++labelled;
+        QString expected = label->text();
+        expected.remove(QLatin1Char('&'));
+        if (expected.endsWith(QLatin1Char(':'))) expected.chop(1);
+        EXPECT_EQ(label->buddy()->accessibleName(), expected)
+            << label->buddy()->objectName().toStdString();
+    }
+    EXPECT_GT(labelled, 20);
+    NewNameDialog name(QStringLiteral("New String"));
+    EXPECT_EQ(name.findChild<QLineEdit*>(QStringLiteral("txtNewName"))->accessibleName(),
+              QStringLiteral("Enter a new name"));
     // The tree's items expose their texts.
     QTreeWidgetItem* item = window.explorer()->itemFor(path + "::Strings::Welcome");
     ASSERT_NE(item, nullptr);
@@ -176,6 +193,59 @@ TEST_F(WindowTest, SplitterStopsAtItsLimitsAndTheWindowAtItsMinimum) {
     // Each editor's panel sits inside its frame.
     for (Panel panel : {Panel::Template, Panel::Multipage, Panel::String})
         EXPECT_EQ(window.frame(panel)->layout()->count(), 1);
+}
+
+TEST_F(WindowTest, EveryEditorFitsTheSmallestWindowWithTheSplitterAtItsRightLimit) {
+    using namespace geometry;
+    const int total = window.splitter()->width();
+    window.splitter()->setSizes({total, 0});
+    const std::vector<std::pair<std::string, Panel>> items = {
+        {path + "::Templates::Line Status", Panel::Template},
+        {path + "::Templates::Shift Board", Panel::Multipage},
+        {path + "::Strings::Welcome", Panel::String}};
+    for (const auto& [key, panel] : items) {
+        SCOPED_TRACE(key);
+        press(key);
+        ASSERT_EQ(window.frontPanel(), panel);
+        QApplication::processEvents();
+        QWidget* editor = window.frame(panel)->layout()->itemAt(0)->widget();
+        ASSERT_NE(editor, nullptr);
+        // Nothing of the editor is squeezed below the size its controls need.
+        const QSize needed = editor->minimumSizeHint();
+        EXPECT_LE(needed.width(), editor->width());
+        EXPECT_LE(needed.height(), editor->height());
+        EXPECT_GE(editor->width(), pixels(kSplitterMinRight) - pixels(kSplitterWidth) -
+                                       pixels(kPanelRightMargin) - 2);
+    }
+}
+
+TEST(ExampleFileTest, EveryItemOpensInItsEditorAtItsOwnSizeWithoutAMessage) {
+    clearStoredList();
+    const std::string example = ZTK_EXAMPLES_DIR "/factory.xml";
+    ScriptedPrompter prompter;
+    MainWindow window(prompter);
+    window.show();
+    window.startUp({example});
+    const std::vector<std::pair<std::string, Panel>> items = {
+        {example + "::Templates::Line Status", Panel::Template},
+        {example + "::Templates::Shift Board", Panel::Multipage},
+        {example + "::Strings::Output", Panel::String},
+        {example + "::Alarms::Fire", Panel::String}};
+    for (const auto& [key, panel] : items) {
+        SCOPED_TRACE(key);
+        window.model().nodeClick(kRootKey);
+        window.model().nodeClick(key);
+        EXPECT_EQ(window.frontPanel(), panel);
+    }
+    EXPECT_TRUE(prompter.texts().empty()) << prompter.texts().front();
+    // The template opens at its own size rather than cut down to one row of ten.
+    window.model().nodeClick(kRootKey);
+    window.model().nodeClick(example + "::Templates::Line Status");
+    EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("txtNumLines"))->text(), "3");
+    EXPECT_EQ(window.findChild<QLineEdit*>(QStringLiteral("txtCharsPerLine"))->text(), "20");
+    EXPECT_FALSE(window.model().selection().changed);
+    window.model().setChanged(false);
+    clearStoredList();
 }
 
 TEST(NewNameDialogTest, OnlyOkOrEnterConfirm) {

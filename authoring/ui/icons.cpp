@@ -77,10 +77,18 @@ QPixmap drawNode(NodeImage image, int size) {
 
 }  // namespace
 
+constexpr std::size_t kNodeImages = static_cast<std::size_t>(NodeImage::PinkClip) + 1;
+
 QIcon nodeIcon(NodeImage image) {
-    QIcon icon;
-    for (int size : {16, 24, 32})
-        icon.addPixmap(drawNode(image, size));
+    // Drawn once for each image and shared by every node that shows it: a file of
+    // thousands of items would otherwise spend most of its opening time painting clips.
+    // Kept until the program ends, past the application object that pixmaps need.
+    static auto* const icons = new std::array<QIcon, kNodeImages>;
+    QIcon& icon = (*icons)[static_cast<std::size_t>(image)];
+    if (icon.isNull()) {
+        for (int size : {16, 24, 32})
+            icon.addPixmap(drawNode(image, size));
+    }
     return icon;
 }
 

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "aboutdialog.h"
+#include "accessiblename.h"
 #include "explorerview.h"
 #include "icons.h"
 #include "legendo/windowgeometry.h"
@@ -27,12 +28,6 @@ int panelIndex(Panel panel) {
 
 int popupIndex(PopupMenu menu) {
     return static_cast<int>(menu);
-}
-
-QString withoutAmpersand(const char* caption) {
-    QString text = QString::fromUtf8(caption);
-    text.remove(QLatin1Char('&'));
-    return text;
 }
 
 }  // namespace
@@ -142,7 +137,7 @@ QMenu* MainWindow::addMenu(QMenu* parent, const char* name, const char* title) {
     QMenu* menu = parent ? parent->addMenu(QString::fromUtf8(title))
                          : menuBar()->addMenu(QString::fromUtf8(title));
     menu->setObjectName(QString::fromLatin1(name));
-    menu->setAccessibleName(withoutAmpersand(title));
+    menu->setAccessibleName(accessibleNameOf(QString::fromUtf8(title)));
     menu->menuAction()->setObjectName(QString::fromLatin1(name) + QStringLiteral("Action"));
     return menu;
 }

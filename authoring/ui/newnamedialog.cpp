@@ -1,5 +1,7 @@
 #include "newnamedialog.h"
 
+#include "accessiblename.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,11 +17,11 @@ NewNameDialog::NewNameDialog(const QString& caption, QWidget* parent) : QDialog(
 
     auto* prompt = new QLabel(QStringLiteral("Enter a new name:"));
     prompt->setObjectName(QStringLiteral("lblPrompt"));
-    prompt->setAccessibleName(prompt->text());
+    prompt->setAccessibleName(accessibleNameOf(prompt->text()));
 
     txtNewName_ = new QLineEdit;
     txtNewName_->setObjectName(QStringLiteral("txtNewName"));
-    txtNewName_->setAccessibleName(prompt->text());
+    txtNewName_->setAccessibleName(accessibleNameOf(prompt->text()));
     txtNewName_->setMinimumWidth(260);
     prompt->setBuddy(txtNewName_);
 

@@ -1,7 +1,7 @@
 #pragma once
 // What the editors' tests stand on: a prompter that records every message and answers from
-// a script, the plain-save host over it, and a fixture with message files in a private
-// folder.
+// a script, the main window's model as the host over it, and a fixture with message files
+// in a private folder.
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "model/templatemodel.h"
-#include "plainsavehost.h"
+#include "modelhost.h"
 
 namespace ztk::legendo::test {
 
@@ -43,13 +43,17 @@ class ScriptedPrompter final : public Prompter {
     std::deque<Answer> answers_;
 };
 
-class TestEditorHost final : public PlainSaveHost {
-  public:
-    TestEditorHost() : PlainSaveHost(script_) {}
-    ScriptedPrompter& script() { return script_; }
+namespace detail {
+// A base, so that it is built before the model that refers to it.
+struct Script {
+    ScriptedPrompter prompter;
+};
+}  // namespace detail
 
-  private:
-    ScriptedPrompter script_;
+class TestEditorHost final : private detail::Script, public ModelHost {
+  public:
+    TestEditorHost() : ModelHost(detail::Script::prompter) {}
+    ScriptedPrompter& script() { return detail::Script::prompter; }
 };
 
 // The characters of row `row` of the model's board.

@@ -27,10 +27,8 @@ class EditorWidgets : public test::EditorTest {
     void SetUp() override {
         test::EditorTest::SetUp();
         editors = makeEditors(host, nullptr);
-        for (ItemEditor* editor : {editors.templateEditor.get(), editors.multipageEditor.get(),
-                                   editors.stringEditor.get()}) {
-            host.follow(editor);
-        }
+        host.setEditors(editors.templateEditor.get(), editors.multipageEditor.get(),
+                        editors.stringEditor.get());
     }
     // Resets and loads `editor` on `item` of `folder` in a file of `items`, and shows it.
     QWidget* open(ItemEditor& editor, const std::string& items, const std::string& folder,
@@ -197,23 +195,23 @@ TEST_F(EditorWidgets, TheTextBoxShowsRunsInTheirColoursAndARecolourIsAnEdit) {
 
 TEST_F(EditorWidgets, EveryControlIsNamedByItsLabel) {
     const std::vector<std::pair<const char*, const char*>> expected = {
-        {"txtNumLines", "Rows:"},
-        {"udNumLines", "Rows:"},
-        {"txtCharsPerLine", "Columns:"},
-        {"udFontSize", "View Font Size:"},
-        {"cboColor", "Color:"},
-        {"cboTemplateFont", "Font:"},
+        {"txtNumLines", "Rows"},
+        {"udNumLines", "Rows"},
+        {"txtCharsPerLine", "Columns"},
+        {"udFontSize", "View Font Size"},
+        {"cboColor", "Color"},
+        {"cboTemplateFont", "Font"},
         {"cmdAssign", "Add"},
         {"cmdRemove", "Delete"},
         {"cmdTemplateSave", "Save"},
-        {"txtMultiPgNumLines", "Rows:"},
-        {"cboPgHoldTime", "Page Hold Speed:"},
-        {"txtMultiPgRotateTxt", "Optional Text to Rotate on Bottom of Page:"},
+        {"txtMultiPgNumLines", "Rows"},
+        {"cboPgHoldTime", "Page Hold Speed"},
+        {"txtMultiPgRotateTxt", "Optional Text to Rotate on Bottom of Page"},
         {"cmdPreviousTemplatePg", "Previous Page"},
         {"cmdRemovePg", "Remove Page"},
-        {"rtbDisplayText", "Text to Display:"},
-        {"cboSpecial", "Special:"},
-        {"udStringFontSize", "View Font Size:"},
+        {"rtbDisplayText", "Text to Display"},
+        {"cboSpecial", "Special"},
+        {"udStringFontSize", "View Font Size"},
         {"cmdSaveString", "Save"}};
     std::map<QString, QString> names;
     for (ItemEditor* editor : {editors.templateEditor.get(), editors.multipageEditor.get(),
@@ -232,6 +230,29 @@ TEST_F(EditorWidgets, EveryControlIsNamedByItsLabel) {
     }
     for (const auto& [name, label] : expected)
         EXPECT_EQ(names[QString::fromLatin1(name)], QString::fromLatin1(label)) << name;
+}
+
+}  // namespace
+}  // namespace ztk::legendo
+
+namespace ztk::legendo {
+namespace {
+
+TEST(EditorOwnership, APanelWhoseFrameWentFirstIsNotDeletedAgain) {
+    test::TestEditorHost host;
+    auto* frame = new QWidget;
+    Editors editors = makeEditors(host, frame);
+    host.setEditors(editors.templateEditor.get(), editors.multipageEditor.get(),
+                    editors.stringEditor.get());
+    delete frame;
+    for (ItemEditor* editor : {editors.templateEditor.get(), editors.multipageEditor.get(),
+                               editors.stringEditor.get()}) {
+        EXPECT_EQ(editor->panel(), nullptr);
+    }
+    // The model still reaches the editors while they are destroyed without their panels.
+    host.setChanged(true);
+    host.setEditors(nullptr, nullptr, nullptr);
+    editors = {};
 }
 
 }  // namespace

@@ -125,7 +125,16 @@ void StringEditor::build(QWidget* parent) {
     palette.setColor(QPalette::Base, QColor(5, 5, 5));
     palette.setColor(QPalette::Text, screenColor(msgfile::kRgbRed));
     text_->setPalette(palette);
-    outer->addWidget(labelFor(text_, tr("Text to Display:"), panel_));
+    // The view size beside the box's label, the box taking the free width and height, the
+    // attribute boxes along the bottom.
+    viewSize_ = new UpDown(panel_);
+    viewSize_->setObjectName(QStringLiteral("udStringFontSize"));
+    auto* top = new QHBoxLayout;
+    top->addWidget(labelFor(text_, tr("Text to Display:"), panel_));
+    top->addStretch(1);
+    top->addWidget(labelFor(viewSize_, tr("View Font Size:"), panel_));
+    top->addWidget(viewSize_);
+    outer->addLayout(top);
     outer->addWidget(text_, 1);
 
     auto* boxes = new QGridLayout;
@@ -148,11 +157,7 @@ void StringEditor::build(QWidget* parent) {
     fill(speed_, kSpeeds);
     fill(position_, kPositions);
     fill(font_, kStringFonts);
-    viewSize_ = new UpDown(panel_);
-    viewSize_->setObjectName(QStringLiteral("udStringFontSize"));
-    boxes->addWidget(labelFor(viewSize_, tr("View Font Size:"), panel_), 0, 6);
-    boxes->addWidget(viewSize_, 0, 7, Qt::AlignLeft);
-    boxes->setColumnStretch(8, 1);
+    boxes->setColumnStretch(6, 1);
     outer->addLayout(boxes);
 
     auto* buttons = new QHBoxLayout;
@@ -280,7 +285,8 @@ void StringEditor::save() {
 }
 
 void StringEditor::setSaveEnabled(bool enabled) {
-    save_->setEnabled(enabled);
+    // The Save button went with the panel when the frame deleted it first.
+    if (panel_) save_->setEnabled(enabled);
 }
 
 }  // namespace ztk::legendo

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -46,6 +47,9 @@ constexpr ControlNames kMultipageNames{
     "txtMultiPgCharsPerLine", "udMultiPgCharsPerLine", "udMultiPgFontSize",  "cboMultiPgColor",
     "cboMultiPgFont",         "txtMultiPgName",        "cmdMultiPgAssign",   "cmdMultiPgRemove",
     "lstVwMultiPgVariables",  "cmdMultiPgSave"};
+
+// The width of the column of boxes and buttons right of the board.
+constexpr int kSideWidth = 190;
 
 template <typename W>
 W* named(W* widget, const char* name) {
@@ -92,17 +96,14 @@ void TemplateEditor::build(Kind kind, QWidget* parent) {
     panel_ = named(new QWidget(parent), names.panel);
     auto* outer = new QVBoxLayout(panel_);
 
+    // The board's size and view along the top; the board takes the free width and height;
+    // colour, font, variables and Save keep their size along the right edge.
     auto* bar = new QHBoxLayout;
     rows_ = named(new QLineEdit(panel_), names.rows);
     rowsUpDown_ = named(new UpDown(panel_), names.rowsUpDown);
     cols_ = named(new QLineEdit(panel_), names.cols);
     colsUpDown_ = named(new UpDown(panel_), names.colsUpDown);
     fontSize_ = named(new UpDown(panel_), names.fontSize);
-    color_ = named(new QComboBox(panel_), names.color);
-    font_ = named(new QComboBox(panel_), names.font);
-    fill(color_,
-         std::array{wordOf(SignColor::Red), wordOf(SignColor::Green), wordOf(SignColor::Amber)});
-    fill(font_, kSignFonts);
     for (QLineEdit* box : {rows_, cols_})
         box->setFixedWidth(52);
     bar->addWidget(labelFor(rows_, tr("Rows:"), panel_));
@@ -117,12 +118,6 @@ void TemplateEditor::build(Kind kind, QWidget* parent) {
     bar->addSpacing(12);
     bar->addWidget(labelFor(fontSize_, tr("View Font Size:"), panel_));
     bar->addWidget(fontSize_);
-    bar->addSpacing(12);
-    bar->addWidget(labelFor(color_, tr("Color:"), panel_));
-    bar->addWidget(color_);
-    bar->addSpacing(12);
-    bar->addWidget(labelFor(font_, tr("Font:"), panel_));
-    bar->addWidget(font_);
     bar->addStretch(1);
     outer->addLayout(bar);
 
@@ -130,27 +125,39 @@ void TemplateEditor::build(Kind kind, QWidget* parent) {
     grid_ = named(new LightboardView(model_, panel_), names.grid);
     grid_->setAccessibleName(tr("Lightboard"));
     middle->addWidget(grid_, 1);
-    auto* side = new QVBoxLayout;
-    name_ = named(new QLineEdit(panel_), names.name);
-    side->addWidget(labelFor(name_, tr("Variable Name:"), panel_));
+    auto* sideWidget = new QWidget(panel_);
+    sideWidget->setFixedWidth(kSideWidth);
+    auto* side = new QVBoxLayout(sideWidget);
+    side->setContentsMargins(0, 0, 0, 0);
+    color_ = named(new QComboBox(sideWidget), names.color);
+    font_ = named(new QComboBox(sideWidget), names.font);
+    fill(color_,
+         std::array{wordOf(SignColor::Red), wordOf(SignColor::Green), wordOf(SignColor::Amber)});
+    fill(font_, kSignFonts);
+    auto* boxes = new QFormLayout;
+    boxes->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+    boxes->addRow(labelFor(color_, tr("Color:"), sideWidget), color_);
+    boxes->addRow(labelFor(font_, tr("Font:"), sideWidget), font_);
+    side->addLayout(boxes);
+    name_ = named(new QLineEdit(sideWidget), names.name);
+    side->addWidget(labelFor(name_, tr("Variable Name:"), sideWidget));
     side->addWidget(name_);
     auto* buttons = new QHBoxLayout;
-    assign_ = button(tr("&Add"), names.assign, panel_);
-    remove_ = button(tr("&Delete"), names.remove, panel_);
+    assign_ = button(tr("&Add"), names.assign, sideWidget);
+    remove_ = button(tr("&Delete"), names.remove, sideWidget);
     buttons->addWidget(assign_);
     buttons->addWidget(remove_);
     side->addLayout(buttons);
-    variables_ = named(new QTreeWidget(panel_), names.variables);
+    variables_ = named(new QTreeWidget(sideWidget), names.variables);
     variables_->setColumnCount(1);
     variables_->setHeaderLabels({tr("Name")});
     variables_->setRootIsDecorated(false);
-    variables_->setFixedWidth(180);
-    side->addWidget(labelFor(variables_, tr("Variables:"), panel_));
+    side->addWidget(labelFor(variables_, tr("Variables:"), sideWidget));
     side->addWidget(variables_, 1);
-    save_ = button(tr("&Save"), names.save, panel_);
+    save_ = button(tr("&Save"), names.save, sideWidget);
     save_->setEnabled(false);
     side->addWidget(save_);
-    middle->addLayout(side);
+    middle->addWidget(sideWidget);
     outer->addLayout(middle, 1);
 
     if (kind == Kind::Multipage) buildPageControls(panel_);
@@ -158,28 +165,32 @@ void TemplateEditor::build(Kind kind, QWidget* parent) {
 
 void TemplateEditor::buildPageControls(QWidget* panel) {
     auto* outer = static_cast<QVBoxLayout*>(panel->layout());
+    auto* rotate = new QHBoxLayout;
+    rotateText_ = named(new QLineEdit(panel), "txtMultiPgRotateTxt");
+    rotate->addWidget(
+        labelFor(rotateText_, tr("Optional Text to Rotate on Bottom of Page:"), panel));
+    rotate->addWidget(rotateText_, 1);
+    outer->addLayout(rotate);
+
     auto* hold = new QHBoxLayout;
     holdTime_ = named(new QComboBox(panel), "cboPgHoldTime");
     fill(holdTime_, kHoldSpeeds);
     hold->addWidget(labelFor(holdTime_, tr("Page Hold Speed:"), panel));
     hold->addWidget(holdTime_);
-    hold->addSpacing(12);
-    rotateText_ = named(new QLineEdit(panel), "txtMultiPgRotateTxt");
-    hold->addWidget(labelFor(rotateText_, tr("Optional Text to Rotate on Bottom of Page:"), panel));
-    hold->addWidget(rotateText_, 1);
+    hold->addStretch(1);
     outer->addLayout(hold);
 
     auto* pages = new QHBoxLayout;
     pageNumber_ = named(new QLabel(tr("Page 1 of 1"), panel), "lblPgNumber");
-    pageNumber_->setMinimumWidth(110);
+    pageNumber_->setMinimumWidth(90);
     previousPage_ = button(tr("&Previous Page"), "cmdPreviousTemplatePg", panel);
     nextPage_ = button(tr("&Next Page"), "cmdNextTemplatePg", panel);
     addPage_ = button(tr("&Add Page"), "cmdAddTemplatePg", panel);
     removePage_ = button(tr("&Remove Page"), "cmdRemovePg", panel);
     pages->addWidget(pageNumber_);
+    pages->addStretch(1);
     for (QPushButton* b : {previousPage_, nextPage_, addPage_, removePage_})
         pages->addWidget(b);
-    pages->addStretch(1);
     outer->addLayout(pages);
 }
 
@@ -338,7 +349,8 @@ void TemplateEditor::save() {
 }
 
 void TemplateEditor::setSaveEnabled(bool enabled) {
-    save_->setEnabled(enabled);
+    // The Save button went with the panel when the frame deleted it first.
+    if (panel_) save_->setEnabled(enabled);
 }
 
 }  // namespace ztk::legendo

@@ -18,7 +18,7 @@ namespace ztk::legendo {
 
 enum class MouseButton { Left, Right, Middle };
 
-class MainModel final : public EditorHost {
+class MainModel : public EditorHost {
   public:
     MainModel(Prompter& prompter, WindowView& view);
 

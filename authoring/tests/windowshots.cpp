@@ -1,17 +1,20 @@
-// Shows each editor panel with an item loaded and writes a picture of it, to look at the
-// editors as a user sees them: editorshots <output folder>. Run it under a display server
-// (xvfb-run) or on the offscreen platform.
+// Opens a message file with one item of each kind in the main window, shows each item in
+// its editor and writes a picture of the window, at its smallest and at a larger size, to
+// look at the editors as a user sees them: windowshots <output folder>. Run it under a
+// display server (xvfb-run) or on the offscreen platform. It keeps its settings in a
+// folder of its own, so the user's list of open files is neither read nor changed.
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QWidget>
 
 #include <cstdio>
 
-#include "itemeditor.h"
-#include "plainsavehost.h"
-#include "widgets/templateeditor.h"
+#include "legendo/nodekey.h"
+#include "mainwindow.h"
+#include "modelhost.h"
 
 namespace {
 
@@ -48,53 +51,67 @@ const char kItems[] =
     "FIRE&#4;in&#4;hall&#4;2&#4;-&#4;leave&#4;now</TEXT></ALARM>"
     "</MARQUEE>";
 
-bool shoot(ItemEditor& editor, test::PlainSaveHost& host, const std::string& folder,
-           const std::string& item, const QString& picture, int page = 1) {
-    host.select(host.selection().currentFile, folder, item);
-    editor.reset();
-    if (!editor.load()) return false;
-    if (auto* templ = dynamic_cast<TemplateEditor*>(&editor)) {
-        if (MultipageModel* pages = templ->pages()) {
-            while (host.selection().currentPage < page)
-                pages->nextPage();
+bool shoot(MainWindow& window, const std::string& key, const QSize& size, const QString& picture,
+           int page = 1) {
+    window.resize(size);
+    window.model().nodeClick(key);
+    for (int i = 1; i < page; ++i) {
+        if (auto* next = window.findChild<QPushButton*>(QStringLiteral("cmdNextTemplatePg"))) {
+            next->click();
         }
-        templ->model().moveCursor({1, 7});  // a field cell: the field shows selected
     }
-    QWidget* panel = editor.panel();
-    panel->resize(1020, folder == "Templates" ? 470 : 360);
-    panel->show();
     QApplication::processEvents();
-    return panel->grab().save(picture);
+    return window.grab().save(picture);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    QTemporaryDir work;
+    if (!work.isValid()) return 1;
+    qputenv("HOME", work.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", work.filePath(QStringLiteral("config")).toLocal8Bit());
     QApplication app(argc, argv);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: editorshots <output folder>\n");
+        std::fprintf(stderr, "usage: windowshots <output folder>\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    QTemporaryDir work;
     QFile file(work.filePath(QStringLiteral("factory.xml")));
     if (!file.open(QIODevice::WriteOnly) || file.write(kItems) < 0) return 1;
     file.close();
+    const std::string path = file.fileName().toStdString();
 
     test::SilentPrompter prompter(true);
-    test::PlainSaveHost host(prompter);
-    host.selection().currentFile = file.fileName().toStdString();
-    Editors editors = makeEditors(host, nullptr);
-    bool ok = shoot(*editors.templateEditor, host, "Templates", "Line Status",
-                    out.filePath(QStringLiteral("template-editor.png")));
-    ok = shoot(*editors.multipageEditor, host, "Templates", "Shift Board",
-               out.filePath(QStringLiteral("multipage-editor.png")), 2) &&
-         ok;
-    ok = shoot(*editors.stringEditor, host, "Strings", "Welcome",
-               out.filePath(QStringLiteral("string-editor.png"))) &&
-         ok;
-    ok = shoot(*editors.stringEditor, host, "Alarms", "Fire",
-               out.filePath(QStringLiteral("alarm-editor.png"))) &&
-         ok;
+    MainWindow window(prompter);
+    window.show();
+    window.startUp({path});
+    const QSize smallest = window.minimumSize();
+    const QSize larger(1180, 720);
+    auto key = [&](const char* folder, const char* item) {
+        return itemKey(folderKey(path, folder), item);
+    };
+    struct Shot {
+        std::string key;
+        QSize size;
+        const char* picture;
+        int page;
+    };
+    const Shot shots[] = {
+        {key(kTemplatesFolder, "Line Status"), smallest, "template-editor.png", 1},
+        {key(kTemplatesFolder, "Line Status"), larger, "template-editor-large.png", 1},
+        {key(kTemplatesFolder, "Shift Board"), smallest, "multipage-editor.png", 2},
+        {key(kTemplatesFolder, "Shift Board"), larger, "multipage-editor-large.png", 2},
+        {key(kStringsFolder, "Welcome"), smallest, "string-editor.png", 1},
+        {key(kAlarmsFolder, "Fire"), smallest, "alarm-editor.png", 1},
+    };
+    bool ok = true;
+    for (const Shot& shot : shots) {
+        // Each picture starts from another node, so the item is opened afresh.
+        window.model().nodeClick(kRootKey);
+        ok = shoot(window, shot.key, shot.size, out.filePath(QString::fromLatin1(shot.picture)),
+                   shot.page) &&
+             ok;
+    }
     return ok ? 0 : 1;
 }
