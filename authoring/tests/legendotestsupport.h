@@ -8,6 +8,7 @@
 #include "legendo/prompter.h"
 #include "legendo/windowview.h"
 #include "modelhost.h"
+#include "scriptedprompter.h"
 #include "testfiles.h"
 
 #include <gtest/gtest.h>
@@ -20,34 +21,8 @@
 
 namespace ztk::legendo::testing {
 
-struct Shown {
-    std::string text;
-    std::string title;
-    Icon icon = Icon::None;
-    Buttons buttons = Buttons::Ok;
-};
-
-class ScriptedPrompter final : public Prompter {
-  public:
-    Answer message(const std::string& text, const std::string& title, Icon icon,
-                   Buttons buttons) override;
-    std::string chooseFileToOpen(const std::string& filter,
-                                 const std::string& startFolder) override;
-    std::string chooseFileToSave(const std::string& filter,
-                                 const std::string& startFolder) override;
-    std::optional<std::string> askNewName(const std::string& caption) override;
-
-    // The texts of the messages shown so far.
-    std::vector<std::string> texts() const;
-
-    std::deque<Answer> answers;                    // for questions
-    std::deque<std::string> files;                 // for both file dialogs
-    std::deque<std::optional<std::string>> names;  // for the name dialog
-    std::vector<Shown> shown;
-    std::vector<std::string> captions;  // of the name dialogs
-    std::vector<std::string> filters;
-    std::vector<std::string> startFolders;
-};
+using test::ScriptedPrompter;
+using test::Shown;
 
 class FakeEditor final : public ItemEditor {
   public:

@@ -5,27 +5,6 @@
 
 namespace ztk::legendo::test {
 
-Answer ScriptedPrompter::message(const std::string& text, const std::string& title, Icon icon,
-                                 Buttons buttons) {
-    shown_.push_back({text, title, icon, buttons});
-    if (buttons == Buttons::Ok) return Answer::Ok;
-    if (answers_.empty()) {
-        ADD_FAILURE() << "unexpected question: " << text;
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
-    }
-    const Answer next = answers_.front();
-    answers_.pop_front();
-    return next;
-}
-
-std::vector<std::string> ScriptedPrompter::takeTexts() {
-    std::vector<std::string> texts;
-    for (const ShownMessage& shown : shown_)
-        texts.push_back(shown.text);
-    shown_.clear();
-    return texts;
-}
-
 std::u32string boardRow(const TemplateEditorModel& model, int row) {
     std::u32string text;
     for (int c = 0; c < model.board().cols(); ++c)

@@ -13,35 +13,9 @@
 
 #include "model/templatemodel.h"
 #include "modelhost.h"
+#include "scriptedprompter.h"
 
 namespace ztk::legendo::test {
-
-struct ShownMessage {
-    std::string text;
-    std::string title;
-    Icon icon = Icon::None;
-    Buttons buttons = Buttons::Ok;
-};
-
-class ScriptedPrompter final : public Prompter {
-  public:
-    Answer message(const std::string& text, const std::string& title, Icon icon,
-                   Buttons buttons) override;
-    std::string chooseFileToOpen(const std::string&, const std::string&) override { return {}; }
-    std::string chooseFileToSave(const std::string&, const std::string&) override { return {}; }
-    std::optional<std::string> askNewName(const std::string&) override { return std::nullopt; }
-
-    // The answers to the next questions, in order; a question without one fails the test.
-    void answer(std::initializer_list<Answer> answers) { answers_.insert(answers_.end(), answers); }
-    // The texts shown so far, emptied.
-    std::vector<std::string> takeTexts();
-    const std::vector<ShownMessage>& shown() const { return shown_; }
-    void clear() { shown_.clear(); }
-
-  private:
-    std::vector<ShownMessage> shown_;
-    std::deque<Answer> answers_;
-};
 
 namespace detail {
 // A base, so that it is built before the model that refers to it.

@@ -141,8 +141,8 @@ TEST_F(StringEditing, AnUnclosedVariableTagIsRefusedAndNothingIsSaved) {
     typed.append(U"Temp <t1", kRgbRed);
     model.contentChanged(typed);
     EXPECT_FALSE(model.save());
-    ASSERT_EQ(host.script().shown().size(), 1u);
-    EXPECT_EQ(host.script().shown()[0].icon, Icon::Exclamation);
+    ASSERT_EQ(host.script().shown.size(), 1u);
+    EXPECT_EQ(host.script().shown[0].icon, Icon::Exclamation);
     EXPECT_EQ(shown(), std::vector<std::string>{msgfile::kMissingCloseTagText});
     EXPECT_EQ(readFile(host.selection().currentFile), before);
     EXPECT_TRUE(host.selection().changed);

@@ -146,8 +146,8 @@ TEST_F(TemplateEditing, AddingVariablesRefusesClashesMissingNamesAndOverlaps) {
 
     // A name that differs only in letter case clashes; the name stays for correction.
     addField({1, 0}, 1, "COUNT");
-    ASSERT_EQ(host.script().shown().size(), 1u);
-    EXPECT_EQ(host.script().shown()[0].title, texts::kUniqueNameTitle);
+    ASSERT_EQ(host.script().shown.size(), 1u);
+    EXPECT_EQ(host.script().shown[0].title, texts::kUniqueNameTitle);
     EXPECT_EQ(shown(), std::vector<std::string>{texts::kUniqueName});
     EXPECT_EQ(model.nameText(), "COUNT");
     addField({1, 0}, 1, "");

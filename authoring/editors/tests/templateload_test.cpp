@@ -62,9 +62,9 @@ TEST_F(TemplateLoad, TextBeyondTheRowIsCutWithAWarningAndNeverWraps) {
     EXPECT_EQ(row(0), U"ABCDE");
     EXPECT_EQ(row(1), U"XY   ");
     EXPECT_EQ(fore(0, 4), msgfile::kRgbRed);  // the full row is not overwritten
-    ASSERT_EQ(host.script().shown().size(), 2u);
-    EXPECT_EQ(host.script().shown()[0].title, texts::kTemplateTooLargeTitle);
-    EXPECT_EQ(host.script().shown()[0].icon, Icon::Exclamation);
+    ASSERT_EQ(host.script().shown.size(), 2u);
+    EXPECT_EQ(host.script().shown[0].title, texts::kTemplateTooLargeTitle);
+    EXPECT_EQ(host.script().shown[0].icon, Icon::Exclamation);
     EXPECT_EQ(shown(), std::vector<std::string>(2, texts::kTemplateTooLarge));
 }
 
@@ -136,8 +136,8 @@ TEST_F(TemplateLoad, FilesThatDoNotParseAndItemsThatAreMissingOrCorrupt) {
     EXPECT_NE(parse[0].find(" Reason:"), std::string::npos);
 
     EXPECT_FALSE(load("<TEMPLATE>t</TEMPLATE>"));
-    ASSERT_EQ(host.script().shown().size(), 1u);
-    EXPECT_EQ(host.script().shown()[0].title, texts::kNotFoundTitle);
+    ASSERT_EQ(host.script().shown.size(), 1u);
+    EXPECT_EQ(host.script().shown[0].title, texts::kNotFoundTitle);
     EXPECT_EQ(shown(), std::vector<std::string>{"Template 'T' not found in given file."});
     EXPECT_FALSE(load("<TEMPLATE/><TEMPLATE>T</TEMPLATE>"));
     EXPECT_EQ(shown(), std::vector<std::string>{texts::kCorruptTemplate});
