@@ -66,6 +66,7 @@ cleanup() {
         simulators_ended 20 || true
     fi
     rm -rf "$work"
+    [[ -z ${finished:-} ]] || step "Done: the demo's folder $work is removed."
 }
 trap cleanup EXIT
 trap 'exit 130' INT
@@ -141,7 +142,7 @@ board_port=$peer_port
 socat "PTY,raw,echo=0,link=$work/ttyA" "PTY,raw,echo=0,link=$work/ttyB" &
 helpers+=($!)
 for _ in $(seq 50); do [[ -e $work/ttyB ]] && break; sleep 0.1; done
-cat "$work/ttyB" > "$work/serial.bin" &
+cat "$work/ttyB" > "$work/serial.bin" 2> /dev/null &
 helpers+=($!)
 echo "   TCP peers on 127.0.0.1:$port and 127.0.0.1:$board_port; serial line $work/ttyA"
 
@@ -239,14 +240,19 @@ start_simulator() {
     return 1
 }
 
-# The board's calls in simulate mode, a stage at a time, each held on the window.
+stages=("$board_start" "$board_alarm" "$board_back")
+stage_titles=("the template with its values" "an alarm over it" "the template back")
+
+# The board's calls in simulate mode, a stage at a time, each held on the window; what each
+# stage does is said before its calls run.
 drive_window() {
-    local stage
+    local i
     echo 'set MarqueeConnectMode 2'
     echo "set MarqueeLogFile $work/sim-errors.txt"
-    for stage in "$board_start" "$board_alarm" "$board_back"; do
-        echo "$stage"
-        echo "$stage" | sed 's/^/    /' >&3
+    for i in "${!stages[@]}"; do
+        echo "-- Stage $((i + 1)) of ${#stages[@]}: ${stage_titles[i]}" >&3
+        echo "${stages[i]}" | sed 's/^/    /' >&3
+        echo "${stages[i]}"
         sleep "$hold"
     done
 }
@@ -254,10 +260,11 @@ drive_window() {
 # The same stages drawn on this terminal: the packets of each stage's calls so far, as
 # orvexsim-render shows them after one second of sign time.
 draw_on_terminal() {
-    local calls="" stage
-    for stage in "$board_start" "$board_alarm" "$board_back"; do
-        calls+="$stage"$'\n'
-        echo "$stage" | sed 's/^/    /'
+    local calls="" i
+    for i in "${!stages[@]}"; do
+        calls+="${stages[i]}"$'\n'
+        echo "-- Stage $((i + 1)) of ${#stages[@]}: ${stage_titles[i]}"
+        echo "${stages[i]}" | sed 's/^/    /'
         echo "\$ marquee --output - -f - < calls | orvexsim-render --ansi -"
         echo "$calls" | "$marquee" --output - -f - 2> "$work/render-calls.txt" |
             "$render" --ansi - || sed 's/^/    /' "$work/render-calls.txt"
@@ -279,4 +286,4 @@ else
     echo "the packets the control writes (README: \"Seeing a sign without a display\")."
     draw_on_terminal
 fi
-step "Done: the demo's folder $work is removed."
+finished=1

@@ -111,7 +111,7 @@ done
 export PKG_CONFIG_PATH=$prefix/$libdir/pkgconfig
 [[ $(pkg-config --modversion ZTKMarqueeControl) == 2.* ]] || fail "pkg-config finds no version"
 # shellcheck disable=SC2046,SC2086
-g++ -std=c++20 $extra_flags -o "$work/consumer" "$source/dist/tests/simulate_consumer.cpp" \
+g++ -std=c++20 $extra_flags -o "$work/consumer" "$source/control/tests/install/consumer/main.cpp" \
     $(pkg-config --cflags --libs ZTKMarqueeControl)
 output=$(LD_LIBRARY_PATH=$prefix/$libdir "$work/consumer")
 [[ $output == "0A 380 Closed [0]" ]] || fail "the pkg-config host printed: $output"
