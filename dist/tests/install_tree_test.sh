@@ -35,6 +35,14 @@ libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
 configured_prefix=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$build/CMakeCache.txt")
 programs=(marquee orvexsim orvexsim-render legendo marquee-settings)
 
+# A RUNPATH where the loader would not find the library by itself, and only there; where
+# there is none, the programs run from this temporary prefix find the library by
+# LD_LIBRARY_PATH, as they would find it in the system's own folder.
+case $configured_prefix in
+    /usr | /) wanted_runpath="" library_path=$prefix/$libdir ;;
+    *) wanted_runpath="\$ORIGIN/../$libdir" library_path="" ;;
+esac
+
 # The programs, each with its manual page, and what they answer without a display.
 for program in "${programs[@]}"; do
     [[ -x $prefix/bin/$program ]] || fail "program not installed: bin/$program"
@@ -45,7 +53,8 @@ for program in "${programs[@]}"; do
         ! grep -q '^\.SH SYNOPSIS' "$page" || ! grep -q '^\.SH DESCRIPTION' "$page"; then
         fail "$program.1 is not the manual page of the program"
     fi
-    version=$(env -i PATH=/usr/bin:/bin HOME="$work" "$prefix/bin/$program" --version 2>&1) ||
+    version=$(env -i PATH=/usr/bin:/bin HOME="$work" LD_LIBRARY_PATH="$library_path" \
+        "$prefix/bin/$program" --version 2>&1) ||
         fail "$program --version failed: $version"
     [[ $version == *2.* ]] || fail "$program --version says: $version"
 done
@@ -62,11 +71,7 @@ expect_file "$libdir/pkgconfig/ZTKMarqueeControl.pc"
 runpath=$(readelf -d "$prefix/$libdir/$so" | sed -n 's/.*R\(UN\)\?PATH.*\[\(.*\)\]/\2/p')
 [[ -z $runpath ]] || fail "the library has RUNPATH '$runpath'"
 
-# A RUNPATH where the loader would not find the library by itself, and only there.
-case $configured_prefix in
-    /usr | /) wanted_runpath="" ;;
-    *) wanted_runpath="\$ORIGIN/../$libdir" ;;
-esac
+# Each program's RUNPATH, as wanted above.
 for program in "${programs[@]}"; do
     runpath=$(readelf -d "$prefix/bin/$program" | sed -n 's/.*R\(UN\)\?PATH.*\[\(.*\)\]/\2/p')
     case $program in
