@@ -14,7 +14,7 @@
 #
 # installs a GUI program's desktop entry, its icon (the SVG and PNG renderings of it in the
 # usual sizes of the hicolor theme) and its AppStream metainfo (configured with the
-# project's version). A drawing scaled down to a few pixels turns to mush, so the small
+# project's homepage). A drawing scaled down to a few pixels turns to mush, so the small
 # sizes may come from drawings of their own, aligned to the pixels of that size.
 
 if(NOT TARGET programs)
