@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/launcher.h"
 
 #include <QDir>
@@ -20,6 +21,13 @@ QString executableIn(const QString& folder, const QString& name) {
     const QFileInfo candidate(QDir(folder).filePath(name));
     if (candidate.isFile() && candidate.isExecutable()) return candidate.absoluteFilePath();
     return {};
+}
+
+// The programs' folder of an installation whose libraries are in `libraryFolder`: bin/ of
+// the same prefix, wherever the prefix is.
+QString installedProgramsFolder(const QString& libraryFolder) {
+    if (libraryFolder.isEmpty()) return {};
+    return QDir::cleanPath(QDir(libraryFolder).filePath(QStringLiteral(ZTK_BINDIR_FROM_LIBDIR)));
 }
 
 // A path names that file; a bare name is looked up on PATH.
@@ -52,7 +60,8 @@ QString locateProgram(const QString& name, const QString& firstFolder,
     }
     // A bare name only: anything with a separator could lead out of the folders searched.
     if (name.isEmpty() || name.contains(QLatin1Char('/'))) return {};
-    for (const QString& folder : {firstFolder, runningProgramFolder()}) {
+    for (const QString& folder :
+         {firstFolder, installedProgramsFolder(firstFolder), runningProgramFolder()}) {
         const QString found = executableIn(folder, name);
         if (!found.isEmpty()) return found;
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Finding and starting programs the way the control starts the simulator.
 #include <gtest/gtest.h>
 
@@ -60,6 +61,25 @@ TEST(Launcher, LocateProgramPrefersOverrideThenFolderThenBesideProgramThenPath) 
     qunsetenv("ZTK_PROBE_OVERRIDE");
     EXPECT_TRUE(locate(QStringLiteral("../ztk-probe")).isEmpty());
     EXPECT_TRUE(locate(QStringLiteral("no-such-ztk-program")).isEmpty());
+    qputenv("PATH", oldPath);
+}
+
+TEST(Launcher, LocateProgramFindsTheProgramsOfTheLibrarysInstallation) {
+    // A host program built elsewhere, linking a control installed under some prefix: the
+    // simulator is in that prefix's bin/, neither beside the library nor on PATH.
+    QTemporaryDir prefix, onPath;
+    const QString libraryFolder = prefix.filePath(QStringLiteral(ZTK_TEST_LIBDIR));
+    const QString programsFolder = prefix.filePath(QStringLiteral(ZTK_TEST_BINDIR));
+    ASSERT_TRUE(QDir().mkpath(libraryFolder) && QDir().mkpath(programsFolder));
+    const QString name = QStringLiteral("ztk-probe");
+    makeProgram(onPath.path(), name);
+    const QByteArray oldPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(onPath.path()));
+    const QString installed = makeProgram(programsFolder, name);
+    EXPECT_EQ(locateProgram(name, libraryFolder, {}), installed);
+    // One beside the library still comes first.
+    const QString beside = makeProgram(libraryFolder, name);
+    EXPECT_EQ(locateProgram(name, libraryFolder, {}), beside);
     qputenv("PATH", oldPath);
 }
 

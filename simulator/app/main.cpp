@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // orvexsim: a simulated Orvex LED sign on screen, fed the same packets as a real sign by the
 // control in simulate mode, and as a virtual sign over TCP and a serial line.
 #include <QApplication>
@@ -60,9 +61,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("orvexsim"));
     QApplication::setWindowIcon(ztk::simapp::programIcon());
 
-    const QString settingsPath = ztk::simapp::settingsFilePath(
+    const QString settingsPath = ztk::simapp::prepareSettingsFile(
         QCoreApplication::applicationFilePath(),
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+        QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation));
     ztk::simapp::MessageBoxPrompter prompter;
     ztk::simapp::SimulatorApp simulator(settingsPath, prompter);
     simulator.setEndHandler([] { QCoreApplication::exit(0); });

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Starting another program detached from this one (the control starting the simulator).
 
@@ -11,7 +12,9 @@ namespace ztk::platform {
 QString folderOfCode(const void* address);
 
 // Finds the program `name`: the environment variable `overrideVariable` when set and
-// non-empty, then `firstFolder`, then the folder of the running program, then PATH.
+// non-empty, then `firstFolder`, then the programs' folder of an installation whose library
+// folder is `firstFolder` (bin/ beside lib/), then the folder of the running program, then
+// PATH.
 // Returns the absolute path of an executable file or an empty string. A set override is
 // final: when it names no executable file the result is empty, never another program.
 QString locateProgram(const QString& name, const QString& firstFolder,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "simapp_testsupport.h"
 
 #include <QAtomicInt>
@@ -122,6 +123,9 @@ ProgramCopy::ProgramCopy() {
     const QString copy = path();
     QFile::copy(QStringLiteral(ORVEXSIM_PROGRAM), copy);
     QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // A portable copy: it keeps its settings beside it when it brings the file along.
+    QFile settings(settingsPath());
+    settings.open(QIODevice::WriteOnly);
 }
 
 QString ProgramCopy::path() const {

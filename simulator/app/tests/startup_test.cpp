@@ -1,11 +1,9 @@
-// Start-up choices: the command line, the stored model line, the settings file and its place,
+// SPDX-License-Identifier: MIT
+// Start-up choices: the command line, the stored model line, the settings file,
 // and the zoom that fits the screen.
 #include <gtest/gtest.h>
 
-#include <QDir>
-
 #include "commandline.h"
-#include "settingspath.h"
 #include "signgeometry.h"
 #include "simapp_testsupport.h"
 #include "simsettings.h"
@@ -53,18 +51,6 @@ TEST(CommandLineTest, ModelComesFromTheDefaultsTheCommandLineOrTheStoredLine) {
     // shown are brought into range.
     EXPECT_EQ(startWith({"-x", "0", "-c", "99999999999"}, "Broken,0,0").model.format(),
               "Orvex 5210C,1,24,8,3FFF,3FF,77");
-}
-
-TEST(SettingsFileTest, BesideTheProgramOrInTheUserConfigFolder) {
-    EXPECT_EQ(settingsFileBeside("/opt/sim/orvexsim"), "/opt/sim/orvexsim.ini");
-    EXPECT_EQ(settingsFileBeside("/opt/sim/orvexsim.exe"), "/opt/sim/orvexsim.ini");
-    EXPECT_EQ(settingsFileBeside("/opt/sim.d/orvexsim"), "/opt/sim.d/orvexsim.ini");
-
-    testing::SettingsFolder folder;
-    const QString program = QDir(folder.path()).filePath("orvexsim");
-    EXPECT_EQ(settingsFilePath(program, "/config"), program + ".ini");
-    EXPECT_EQ(settingsFilePath(folder.path() + "/gone/orvexsim", "/config"),
-              "/config/orvexsim.ini");
 }
 
 TEST(SettingsFileTest, ReadsHandWrittenValuesAndTheDisplaysListUpToTheFirstGap) {
