@@ -14,8 +14,13 @@ function(ztk_add_tests name)
         target_link_libraries(${name} PRIVATE GTest::gtest_main)
     endif()
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest)
+    set(environment "")
+    if(ZTK_SANITIZE STREQUAL "thread")
+        set(environment
+            "TSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/tsan-suppressions.txt")
+    endif()
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST
         DISCOVERY_TIMEOUT 60
-        PROPERTIES TIMEOUT 300)
+        PROPERTIES TIMEOUT 300 ENVIRONMENT "${environment}")
 endfunction()
