@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // legendo: creates and edits the XML message files that the Marquee control shows on
 // Orvex LED signs.
 #include "dialogprompter.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Benchmarks and fuzz targets live beside the code they measure; these functions collect
 # them into the aggregate targets `benchmarks`/`run-benchmarks` (ZTK_BENCH=ON) and `fuzzers`
 # (ZTK_FUZZ=ON, clang only). Programs land in <build>/bench and <build>/fuzz.

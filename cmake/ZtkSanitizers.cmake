@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # ZTK_SANITIZE=address builds everything with AddressSanitizer and UndefinedBehaviorSanitizer,
 # ZTK_SANITIZE=thread with ThreadSanitizer.
 if(ZTK_SANITIZE STREQUAL "address")

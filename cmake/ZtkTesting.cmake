@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # ztk_add_tests(<name> MAIN core|gui|plain SOURCES ... LIBS ...)
 # One test executable per module; every GoogleTest case becomes its own CTest test.
 # MAIN core/gui gives the program a Qt application object and a private HOME,

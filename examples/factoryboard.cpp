@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "factoryboard.h"
 
 #include "msgfile/names.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The example message file of a factory status board, built through the writers that the
 // authoring program uses: a single-page template with variable fields, a multipage template

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // write_examples: writes the example message files into a folder (by default the current
 // one). The build target update-examples runs it into examples/, whose files are committed.
 #include <cstdio>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs every fuzz target of the build folder $1 for FUZZ_SECONDS seconds each, one after the
 # other, with its own corpus folder, and fails when a target finds a crash. Each target's
 # output goes to <build>/fuzz/<target>.log; at the end a table shows, per target, what

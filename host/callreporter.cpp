@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "callreporter.h"
 
 namespace ztk::host {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What marquee shows of the control's work: the failures it records (always), and with
 // --verbose its packets and waits; it also writes the --dump lines.

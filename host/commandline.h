@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The command line of marquee: its options, the calls in the order given, and --help.
 

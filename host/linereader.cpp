@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "linereader.h"
 
 #include <cerrno>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reads a script one line at a time, so that each call runs as soon as its line is there
 // (standard input can be typed at) and no line longer than a bound is ever held.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // marquee: a command-line host for the Marquee control. It owns one Marquee and runs calls
 // on it, in order, from -e arguments and -f files (or standard input).
 #include <QCoreApplication>

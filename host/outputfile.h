@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A file that marquee writes as it goes (packets, dump lines): standard output, a regular
 // file, a device or a pipe with a reader. Every write is checked to its last byte.

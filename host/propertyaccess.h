@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Marquee's properties by name, as text, for the command line.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Runs the calls of a marquee session against one Marquee: "set PROPERTY VALUE",
 // "get PROPERTY", "wait MS", or a public method with its arguments.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A control's stored properties in an INI file, one group per sign: FILE[:GROUP].
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "wordsplitter.h"
 
 namespace ztk::host {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Splits one call line into words the way a POSIX shell does: blanks separate words,
 // single quotes keep everything, double quotes keep everything but \" \\ \$ \`, a backslash

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // legendo's paths as a user meets them: a message file of 2,000 items opening in the
 // explorer (the model's tree alone, and with the window's tree widget), and a full 24 x 120
 // template loaded and saved, by the editor's model alone and from the window's explorer

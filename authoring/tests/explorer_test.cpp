@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Node keys, ParseKey's menu states and the explorer's tree: indexes, order, unique keys.
 #include "legendo/explorertree.h"
 #include "legendo/nodekey.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening, creating and removing message files, and creating and deleting their items.
 #include "legendo/explorertree.h"
 #include "legendo/messages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "legendotestsupport.h"
 
 #include "legendo/openfilelist.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers of the authoring program's tests: a prompter that answers from a script and
 // records every message, editors and a window that record what the model asks of them,

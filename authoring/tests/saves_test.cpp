@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The editors' save routines and the failures of every write: an item gone from the file,
 // a file we may not write, a disk that fills up half way.
 #include "legendo/itemstore.h"

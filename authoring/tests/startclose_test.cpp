@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up and close: the stored list of open files, the command line's file, the save
 // prompt at close and on the explorer's mouse and key events.
 #include "legendo/nodekey.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window on the offscreen platform: menus and their enabled states, the pop-up
 // menus' captions, accessible names, the splitter's limits and the two dialogs.
 #include "aboutdialog.h"

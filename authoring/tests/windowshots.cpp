@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opens a message file with one item of each kind in the main window, shows each item in
 // its editor and writes a picture of the window, at its smallest and at a larger size, to
 // look at the editors as a user sees them: windowshots <output folder>. Run it under a

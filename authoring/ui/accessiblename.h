@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The one rule for accessible names in legendo: a control is named by its visible label or
 // caption without the "&" that marks its shortcut ("&&" shows, and names, one "&") and

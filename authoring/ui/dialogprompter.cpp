@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "dialogprompter.h"
 
 #include "newnamedialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's Prompter: real modal message boxes, file dialogs and the name dialog over
 // the main window.

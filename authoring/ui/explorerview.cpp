@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "explorerview.h"
 
 #include "icons.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // TreeView1: shows the explorer's tree and forwards the user's clicks and keys to the main
 // window's model, which decides whether the selection may move (unsaved changes) and what

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The explorer's image list and the program's logo, drawn in code.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The seam between the main window and its three editors: the window shows each editor's
 // panel inside its frame and calls these entry points; the editors reach the window only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // frmMain: the explorer on the left, a splitter, and the four panels on the right, with
 // the Manager and Help menus and the explorer's pop-up menus. Its state and operations

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "newnamedialog.h"
 
 #include "accessiblename.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // frmNewName: asks for the name of a new template, string or alarm. fOK() tells whether
 // the user confirmed with OK or Enter; any other way of closing leaves it false.

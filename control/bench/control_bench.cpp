@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Costs of the control: building packets, and the CPU that the two-second pause after the
 // memory layout uses (its "CPU" column should stay near zero: the wait blocks in the event
 // loop instead of spinning).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The control's own work for displays, variable updates and alarms, beside the time the
 // bytes it sends take on the wire (10 bits a byte). The control talks to a TCP peer on
 // loopback, on another thread of this process, that reads and drops everything, so the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Alarms: every raised alarm stays on the sign, newest first, until it is acknowledged; the
 // last acknowledgement puts back what showed before the first alarm.
 #include "ZTKMarqueeControl/ztkenums.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Appending to a file named by the user (the error log, the packet dump) without ever
 // blocking the host: a named pipe with no reader would otherwise hold the open for ever.

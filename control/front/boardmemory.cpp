@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // SetBoardMemory: the sign's memory layout, its run sequence, and the pause the sign needs
 // to take them.
 #include "protocol/boardmemory.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ChangeMode: switching between template, text string and alarm display.
 #include "ZTKMarqueeControl/ztkenums.h"
 #include "front/marqueecontext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The failure that a routine of the control raises: caught at the routine's boundary,
 // logged, and turned into a false result.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "front/errorlog.h"
 
 #include "front/appendfile.h"

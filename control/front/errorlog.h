@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The error log: one quoted, time-stamped line per failure, appended to a plain text file.
 

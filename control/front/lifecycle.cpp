@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Initialize, Clear, Reset, ResetCommunication and the end of a Marquee's life.
 #include "front/marqueecontext.h"
 #include "protocol/orvexprotocolroutines.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The extensions beyond the standard interface: a listener, a packet sink, the word tables.
 #include "ZTKMarqueeControl/marquee.h"
 #include "front/marqueecontext.h"

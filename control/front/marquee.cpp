@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The public Marquee: methods forward to its context, property setters apply the set rules.
 #include "ZTKMarqueeControl/marquee.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "front/marqueecontext.h"
 
 #include "front/errorlog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Everything one Marquee holds and does. The public Marquee forwards to it; the routines of
 // rendering, variables and alarms are its members too, and use the same services: send a

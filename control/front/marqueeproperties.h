@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The sixteen property values of a Marquee, with the defaults of a newly placed control.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The packet dump: with the per-user switch DumpOutput/File set to a writable file, every
 // packet sent over the serial line or TCP is appended to it as one readable line.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "front/pausetimer.h"
 
 #include "platform/eventwait.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The one-shot pause: waits a fixed time while the thread's event loop keeps running
 // (host events, socket notifications and timers go on; the CPU stays idle).

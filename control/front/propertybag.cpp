@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ZTKMarqueeControl/propertybag.h"
 
 #include <QSettings>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Persistence of the sixteen properties in the host's store, in their fixed order.
 #include <limits>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The rules that guard property sets. Each check throws PropertyError to refuse a value.
 

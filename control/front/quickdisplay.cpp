@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // QuickDisplay: one line of text shown at once, without a message file.
 #include "protocol/quickdisplay.h"
 #include "front/marqueecontext.h"

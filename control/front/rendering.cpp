@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Showing message-file items: the file is checked on disk for every display (and parsed
 // again only when it changed), the item rendered whole and sent as one packet, so a file
 // that fails anywhere sends nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Serial mode: each packet is dumped, then opens the port with its settings, writes, waits
 // until the bytes have left and closes the port again.

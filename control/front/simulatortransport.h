@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Simulate mode: packets go to the orvexsim simulator through the hand-over socket of its
 // window class "simwin".

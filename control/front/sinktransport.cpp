@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "front/sinktransport.h"
 
 #include "front/controlerror.h"

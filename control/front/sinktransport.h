@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Packets to a host's sink instead of a sign (Marquee::setPacketSink).
 

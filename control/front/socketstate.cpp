@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "front/socketstate.h"
 
 namespace ztk {

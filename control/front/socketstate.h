@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The TCP socket's state as the control reports it: numbers 0 to 9 with their texts.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // TCP/IP mode: one lasting connection made by Initialize, or a connection per packet.
 

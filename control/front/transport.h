@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One way of getting packets to a sign. The control owns one of each kind and sends through
 // the one that MarqueeConnectMode selects.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Variable fields: each lives in its own string file on the sign, so an update is one small
 // packet per field and the text file around it is not sent again.
 #include "ZTKMarqueeControl/ztkenums.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Arbitrary bytes as a message file, shown as template "T", string "S" and alarm "A", with
 // variable updates of every field registered, on a control that talks to a TCP peer on
 // loopback in this process. Every packet sent is checked whole through the packet dump:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "protocol/alarmlist.h"
 
 #include <algorithm>

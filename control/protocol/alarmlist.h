@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The list of active alarms: newest first, each addressable by a key whose letter case does
 // not matter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The sign's memory layout: one text file "A" to show, one string file per variable label.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Renders message-file items into the display text of the sign's text file "A": templates
 // (single-page and multipage), strings and alarms. Every variable field it meets is

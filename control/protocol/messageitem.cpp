@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "protocol/messageitem.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reading one display item from a message file. The file comes through the object's cache of
 // parsed files, which checks the file on disk for every display, so edits show at once; the

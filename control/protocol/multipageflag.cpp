@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "protocol/multipageflag.h"
 
 namespace ztk::protocol {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // True while the template on show is a multipage template. One flag for every Marquee of a
 // thread (each host thread drives its own signs), so it lives per thread, not per object.

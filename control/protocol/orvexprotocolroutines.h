@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The Orvex code tables: pure functions from display-attribute words ("Red", "Hold", "S7",
 // "Top", "3") to the protocol characters a sign understands. Each table folds letter case,

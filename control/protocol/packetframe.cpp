@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "protocol/packetframe.h"
 
 #include <QList>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Frame helpers: text to packet bytes, and one command wrapped in the packet frame.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "protocol/quickdisplay.h"
 
 #include "protocol/orvexprotocolroutines.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The text-file body that shows one line of text at once, without a message file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The failure that rendering raises, and where the routines that have a failure handler of
 // their own report what they caught.

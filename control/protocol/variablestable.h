@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The table of variable fields on show: each registered field owns one string file on the
 // sign, labelled from 0x20 (space) upward, at most 64 of them.

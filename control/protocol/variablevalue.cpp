@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "protocol/variablevalue.h"
 
 #include <QList>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a variable update writes into a field's string file: the value fitted to the field's
 // width, and the colour and flash codes around it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Alarms: stacked newest first in one packet, and put back what showed before.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ChangeMode's words and branches, observed through the packets a simulator receives.
 #include <gtest/gtest.h>
 

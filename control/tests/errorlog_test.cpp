@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The error log's line and its switch, and the packet dump's line and its switch.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The example factory board: the committed file is what the writers produce now, and every
 // item of it, read back by the control, reaches a TCP peer and a serial line exactly as the
 // editor content that was written implies.

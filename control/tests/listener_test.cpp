@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The extensions for hosts: a listener told every recorded failure, packet and pause, a
 // packet sink in place of the sign, and the attribute-word tables.
 #include <gtest/gtest.h>

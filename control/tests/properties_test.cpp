@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Property set rules with their exact errors, and persistence in the host's store.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The code tables, the packet frame and the pure packet builders.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Templates and strings from message files, as the sign receives them.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Serial mode against a pseudo-terminal pair mapped as COM3.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Simulate mode against a recording hand-over receiver of the window class "simwin".
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TCP/IP mode against a recording peer on loopback.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Variable updates: one string-file packet per field of the name, fitted to the field.
 #include <gtest/gtest.h>
 

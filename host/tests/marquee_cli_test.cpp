@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // marquee as a Unix tool: failures explained, packets to a file or a pipe, the dump from the
 // command line, warnings for unknown words, stored settings, its options and statuses.
 #include <gtest/gtest.h>

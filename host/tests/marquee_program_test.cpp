@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The marquee program as a user runs it: against a loopback TCP peer, a pseudo-terminal,
 // with -e, -f and standard input.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Runs the built marquee program as a user does, while serving this thread's event loop
 // (a loopback peer of the test needs it).

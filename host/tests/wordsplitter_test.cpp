@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Word splitting of call lines.
 #include <gtest/gtest.h>
 

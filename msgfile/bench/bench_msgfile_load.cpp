@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cost of reading a message file: loading it whole and looking the item up, as the authoring
 // program does, and, for the control, loading it with its item index (a file shown for the
 // first time or changed) or finding it unchanged in the cache (every later display). Files

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Message files for the benchmarks: templates, strings and alarms in turn, as the authoring
 // program writes them, with the template "Wanted" last (the worst place for a search).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes through loading, item lookup and a recursive walk of the tree, the
 // way the control and the authoring program read a message file. The same bytes are also
 // loaded from a file the way the control does (parsed in place and indexed): the outcome,

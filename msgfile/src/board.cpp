@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "msgfile/writerdata.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "msgfile/colors.h"
 
 namespace ztk::msgfile {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "msgfile/filecache.h"
 
 #include <algorithm>

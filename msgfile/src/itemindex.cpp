@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "msgfile/itemindex.h"
 
 #include <bit>

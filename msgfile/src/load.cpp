@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "msgfile/load.h"
 
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "msgfile/lookup.h"
 
 #include "msgfile/names.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "msgfile/save.h"
 
 #include "msgfile/names.h"

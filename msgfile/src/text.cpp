@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "msgfile/text.h"
 
 #include "msgfile/names.h"

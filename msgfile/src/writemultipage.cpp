@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "msgfile/names.h"
 #include "msgfile/writers.h"
 #include "writerinternals.h"

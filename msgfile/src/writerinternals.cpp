@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "writerinternals.h"
 
 #include "msgfile/names.h"

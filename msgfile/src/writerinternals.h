@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Pieces shared by the writers: the failure they raise internally, the boundary that turns
 // it into a WriterError, and element building that checks what pugixml returns.

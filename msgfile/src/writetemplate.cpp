@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "msgfile/writers.h"
 
 #include "msgfile/names.h"

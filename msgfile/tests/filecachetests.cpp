@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "msgfile/filecache.h"
 #include "msgfile/load.h"
 #include "msgfile/lookup.h"

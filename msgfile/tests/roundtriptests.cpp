@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the writers produce survives saving and loading unchanged, and reads back through
 // the reading helpers as the content that was written.
 #include "msgfile/load.h"

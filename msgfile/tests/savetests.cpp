@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "msgfile/load.h"
 #include "msgfile/names.h"
 #include "msgfile/save.h"

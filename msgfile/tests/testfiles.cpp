@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "testfiles.h"
 
 #include <fcntl.h>

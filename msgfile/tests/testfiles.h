@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Real files in a private temporary folder for the msgfile tests.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cost of handing packets over, per packet and per connection, and what a wait costs the
 // processor (its CPU column should stay near zero while the real time is the wait).
 #include <benchmark/benchmark.h>

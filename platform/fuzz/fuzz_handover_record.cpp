@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes, in arbitrary pieces, to the receiver's record reader: it must
 // never read past a record, never hold more than a record's announced size and never
 // accept a record over the cap.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The hand-over record on the wire: encoding for the sender and an incremental reader for
 // the receiver. See platform/handover.h for the layout.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where receivers put their sockets: a private folder per user.
 #include <QCryptographicHash>
 #include <QDir>

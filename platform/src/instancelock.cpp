@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "instancelock.h"
 
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // An exclusive lock on a file that lasts as long as the object; the kernel drops it when
 // the process dies, so a crashed owner never leaves a lock behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Waits that keep events flowing, end on time and do not burn the processor.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One receiver per class, and the private folder the receivers live in.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Records travelling from a HandoverClient to a receiver, including receivers and senders
 // that misbehave.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Per-user settings land in the one shared file, where users and other programs find them.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // AboutDialog ("About Orvex Simulator"): the program icon, its description, legal notice,
 // version and special build.

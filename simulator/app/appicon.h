@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's icon: a small dot-matrix sign, drawn rather than loaded.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // ChangeDisplayDialog ("Change Display"): picks the simulated sign from the "Displays" list or
 // sizes a generic one. It shows a ChangeDisplayModel and forwards every edit to it; OK asks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "changedisplaymodel.h"
 
 #include <algorithm>

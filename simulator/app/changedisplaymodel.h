@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The state of the Change Display dialog, apart from its widgets: the models of the
 // "Displays" list, the chosen one, the size and colour fields, and what OK saves.

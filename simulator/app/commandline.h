@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The simulator's command line: flags that begin with "-" or "/", each with an optional value,
 // and the start-up choices they make together with the stored model line.

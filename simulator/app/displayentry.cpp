@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "displayentry.h"
 
 #include "digitvalue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One model of the "Displays" list: a model line whose rows may be 0, which makes it a
 // template for a generic sign sized in the Change Display dialog (columns 0: a full-matrix

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "helptext.h"
 
 #include "versioninfo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The texts of "orvexsim --help" and "orvexsim --version", printed on standard output
 // without a display.

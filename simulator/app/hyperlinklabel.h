@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // HyperlinkLabel: a line of text that opens a web address when clicked. Link colour, visited
 // colour once opened, hover colour with an underline while the pointer is over it, a hand

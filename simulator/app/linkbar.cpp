@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "linkbar.h"
 
 #include <qdrawutil.h>

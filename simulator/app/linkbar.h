@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // LinkBar: the strip along the bottom of the sign window, in the button-face colour with an
 // etched frame, holding a link to the maker's web site.

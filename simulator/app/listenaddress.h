@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where the sign listens for TCP connections: "-listen PORT" (the loopback address only, so
 // nothing is reachable from the network unless asked) or "-listen ADDRESS:PORT".

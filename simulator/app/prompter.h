@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Every message box of the simulator goes through a Prompter, so that tests can answer in
 // place of a person; the program uses MessageBoxPrompter.

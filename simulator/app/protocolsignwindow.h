@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // ProtocolSignWindow: the sign window fed with Orvex packets. It keeps the packet
 // interpreter's stores and handles the records handed over by the control: a new message

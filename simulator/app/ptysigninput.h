@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // PtySignInput: the sign on a serial line, played by a pseudo-terminal. The terminal's
 // device gets a symbolic link at a path of the user's choice (so COM1 can be mapped to a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reading back what the sign shows, for tests, scripts and CI. A second start of the
 // program with "-snapshot FILE.png" or "-leds FILE" ("-" for standard output) asks the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // ScreenImage: the window's copy of the sign's screen bitmap. The display engine presents
 // frames to it on the engine's thread; the window paints from it on the interface thread.

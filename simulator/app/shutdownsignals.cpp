@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shutdownsignals.h"
 
 #include <QSocketNotifier>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // ShutdownSignals: SIGTERM, SIGINT and SIGHUP delivered as a Qt signal on the thread that
 // runs the event loop, so that `kill`, Ctrl+C or the end of the terminal's session close

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "signaddress.h"
 
 namespace ztk::simapp {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // SignAddress: the address a sign answers to on a shared line, "00" to "FF". A packet carries
 // the address of the sign it is for; "00" in a packet is a broadcast that every sign takes.

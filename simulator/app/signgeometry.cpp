@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "signgeometry.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The size of the sign window: every LED takes (zoom + 1) x (zoom + 1) screen pixels, and the
 // link bar runs along the bottom.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // SignWindow: the simulator's top-level window. It shows the sign's LEDs at a zoom (each LED
 // a dot in a (zoom + 1)-pixel cell) above the link bar, owns the display engine that draws

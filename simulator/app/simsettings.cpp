@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "simsettings.h"
 
 #include <QVariant>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The simulator's settings file: an INI file with the sections "Settings" (the model line,
 // zoom, clock, window position and stay-on-top) and "Displays" (the models offered by the

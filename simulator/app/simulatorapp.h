@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // SimulatorApp: the simulator's start-up. It reads the command line and the settings file,
 // makes sure only one simulator runs per window class, opens the virtual sign's inputs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "streamreceiver.h"
 
 #include "simcore/interpreter.h"

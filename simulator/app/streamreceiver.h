@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // StreamReceiver: what the sign does with the bytes of one stream input (a TCP connection,
 // the serial line). It splits them into packets and hands every packet addressed to this

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // TcpSignInput: the sign on a TCP port. It accepts up to kMaxConnections connections at
 // once (the next is closed at once) and reads each like a serial line: its own bounded

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "virtualsign.h"
 
 #include "commandline.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // VirtualSign: the inputs that make the simulator a sign any program can drive over the
 // links a real sign has: a TCP port ("-listen") and a serial line played by a

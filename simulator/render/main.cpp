@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // orvexsim-render: renders Orvex packets on the simulated sign without a window.
 
 #include <iostream>

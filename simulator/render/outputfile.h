@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Writes one output of orvexsim-render completely, or says why it could not.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "packetinput.h"
 
 #include <fcntl.h>

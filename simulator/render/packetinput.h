@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Packets from the command line: streams of packets from files or standard input, split at
 // their frames, and single packets given in hexadecimal.

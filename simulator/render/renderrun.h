@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One run of orvexsim-render: packets into the interpreter, the engine stepped, the outputs
 // written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The LEDs of the screen for a terminal: two LED rows per text line drawn with the upper half
 // block, the upper LED's colour as foreground and the lower one's as background, in 24-bit

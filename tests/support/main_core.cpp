@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test main for modules that need a Qt event loop but no widgets.
 #include <gmock/gmock.h>
 

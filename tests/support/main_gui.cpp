@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Test main for widget tests: a QApplication on the offscreen platform.
 #include <gmock/gmock.h>
 

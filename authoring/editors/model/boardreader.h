@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reads the LINE elements of a template or page onto a template editor's board: the text
 // runs in their colours, the variable fields, the size and the font.

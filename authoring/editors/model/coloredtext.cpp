@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/coloredtext.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The text of the string and alarm editor: characters, each in its own colour. Equality
 // compares the formatted content, so a colour change is a change.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/editortexts.h"
 
 #include "msgfile/writeoutcome.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The texts and titles of the editors' message boxes, written exactly as users see them.
 

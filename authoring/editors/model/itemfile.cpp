@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/itemfile.h"
 
 #include "model/editortexts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Opening the selected item for an editor: the message file loaded afresh and the item
 // found by its name, with the loaders' messages when either fails.

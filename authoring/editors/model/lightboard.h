@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The lightboard: a rows x columns grid of character cells with a cursor and a rectangular
 // selection from the cursor to a selection end, as a flexible grid keeps them: a drag or a

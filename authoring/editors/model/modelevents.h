@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How the editor models tell their widgets what to show again after a change.
 

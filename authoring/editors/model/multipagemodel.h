@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The multipage editor's page side: the page's hold speed and rotating line, the page label
 // and page buttons, and the page commands, over a template editor model that holds the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/signcolor.h"
 
 #include "model/text32.h"

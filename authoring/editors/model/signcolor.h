@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The three sign colours that the editors' colour boxes offer, with their screen values.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The string and alarm editor's state without widgets: the coloured text as last seen, the
 // five display attribute boxes, the colour box and the view size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/templatemodel.h"
 
 #include <algorithm>

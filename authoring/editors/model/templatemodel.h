@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The template editor's state without widgets: the lightboard, its variable fields, the
 // colour, font and name boxes and the view font size, with every edit a user can make.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/templatesession.h"
 
 #include "model/boardreader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The single-page template editor's load and save: the selected TEMPLATE onto the board,
 // and the board through the host's template save.

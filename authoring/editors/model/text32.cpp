@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/text32.h"
 
 #include "msgfile/text.h"

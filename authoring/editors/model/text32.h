@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The editors keep characters as code points (one per cell, one per character of a message)
 // and their names and files as UTF-8.

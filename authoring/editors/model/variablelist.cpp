@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/variablelist.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The list of a board's variable fields, as the variables list shows it: each entry's text
 // is the field's name, its key the field's place "p<row>|<first column>|<length>".

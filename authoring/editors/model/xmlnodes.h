@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Small questions the editors' loaders ask of message-file nodes.
 

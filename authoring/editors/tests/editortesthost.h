@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the editors' tests stand on: a prompter that records every message and answers from
 // a script, the main window's model as the host over it, and a fixture with message files

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The multipage editor's pages: opening, navigation with the save prompt, adding, removing
 // and saving pages, and the rotating line with its hold time.
 #include <gtest/gtest.h>

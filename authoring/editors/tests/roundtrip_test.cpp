@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the editors save is what the sign shows: items edited through the editor models and
 // saved, then shown by the control over a loopback TCP peer, give exactly the packets that
 // the edited content implies, written out here by hand.

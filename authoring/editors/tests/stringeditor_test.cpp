@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The string and alarm editor's model: loading text, colours and attributes, the "<<"
 // escape, variable tags, change detection on formatted content, the view size and saving.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Editing the lightboard through the template editor's model: typing, Backspace, Delete,
 // recolouring, cursor moves, variable fields and the board size.
 #include <gtest/gtest.h>

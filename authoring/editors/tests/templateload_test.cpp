@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Loading templates onto the lightboard: sizes, fonts, colours, text that does not fit,
 // surplus lines, variable fields, the loader's messages, and load-save symmetry.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The editors' widgets on the offscreen platform: typing into the grid, recolouring a
 // selection, the page buttons, the coloured rich text, and the controls' accessible names.
 #include <gtest/gtest.h>

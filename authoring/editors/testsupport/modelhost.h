@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The editors' host in tests, pictures and measurements: the main window's own model, so
 // that every save the editors make goes through the window's save routines, over a window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "scriptedprompter.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A prompter for the authoring program's tests: it records every message, file dialog and
 // name prompt, and answers them from scripts; a question without a scripted answer fails

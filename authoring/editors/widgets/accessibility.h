@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Every control carries an accessible name: its visible label as accessibleNameOf gives it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The lightboard on screen: a table of character cells over a TemplateEditorModel, drawn as
 // a sign (dark cells, characters in their colours, variable fields grey and marked "x").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's three editors.
 #include "itemeditor.h"
 #include "widgets/stringeditor.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The string and alarm editor's panel: the message as coloured rich text, the colour box,
 // the five display attribute boxes and the view size.

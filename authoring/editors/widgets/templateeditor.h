@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The template editor's panel: the lightboard with its size, colour, font and variable
 // controls. One class serves both template editors; the multipage one adds the page

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // An up-down control: two small arrow buttons beside a box, as a person steps a number.
 

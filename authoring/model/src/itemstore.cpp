@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "legendo/itemstore.h"
 
 #include "msgfile/load.h"

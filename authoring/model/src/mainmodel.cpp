@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "legendo/mainmodel.h"
 
 #include "legendo/messages.h"

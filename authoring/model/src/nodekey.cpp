@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "legendo/nodekey.h"
 
 namespace ztk::legendo {

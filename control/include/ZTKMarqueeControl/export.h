@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Marks what the control library exports; everything else in it stays hidden.
 

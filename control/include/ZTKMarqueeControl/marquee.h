@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Marquee: drives one Orvex LED sign over a serial line, TCP/IP, or the orvexsim simulator.
 //

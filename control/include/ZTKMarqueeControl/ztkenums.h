@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The enumerations published for hosts: display modes and the attribute values that the
 // display methods accept (as their decimal text, or the matching word).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/applysteps.h"
 
 #include "ZTKMarqueeControl/marquee.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Applying a page: its property sets, run in order until one is refused.
 

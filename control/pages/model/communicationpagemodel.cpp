@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/communicationpagemodel.h"
 
 #include <limits>

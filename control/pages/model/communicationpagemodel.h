@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The "Communication" page's fields: the connect mode and the serial and TCP/IP settings.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the file choosers of the "General" page are given: their filters in the form the
 // desktop's file dialog takes, and the file name they start with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/generalpagemodel.h"
 
 #include "ZTKMarqueeControl/marquee.h"

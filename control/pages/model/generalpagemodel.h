@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The "General" page's fields: sign type, address, message file and error log file.
 

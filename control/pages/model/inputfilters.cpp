@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/inputfilters.h"
 
 namespace ztk::pages {

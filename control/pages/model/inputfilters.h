@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The input filters of the address and port text boxes: what a typed key becomes, and what
 // the text becomes when the box loses the focus.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What both editable pages keep besides their fields: whether they changed since they were
 // loaded or last applied.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/pagetexts.h"
 
 namespace ztk::pages::text {

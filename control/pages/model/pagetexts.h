@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The pages' own texts: captions, labels, tips, the chooser filters and the list entries.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // marquee-settings: edits one sign's stored Marquee properties in an INI settings file on
 // the control's property pages.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settingscommandline.h"
 
 #include "ztkversion.h"

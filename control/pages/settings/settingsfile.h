@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One sign's stored properties: a group of an INI file that holds the keys the control's
 // WriteProperties writes (only the values that differ from their defaults).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "settingstool.h"
 
 #include <QDir>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // marquee-settings' work: one Marquee holding a sign's stored properties, the properties
 // dialog over it, and saving the file after every apply.

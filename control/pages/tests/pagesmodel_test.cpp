@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pages' model without widgets: input filters, chooser filters, loading, apply order and
 // refusals, changed marking.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Test helpers: a prompter that answers from a script, and a control loaded from values
 // as a host's store would hand them over (without the set rules).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pages and their dialog on the offscreen platform: typing and leaving the filtered
 // boxes, the frames of each connect mode, focus rules, file choosers, apply with a refused
 // value, accessible names.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // marquee-settings: reading and saving one sign's group of an INI file, the tool saving a
 // changed port from its dialog, and the program's command line.
 #include <gtest/gtest.h>

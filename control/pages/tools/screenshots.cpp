@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws the properties dialog with each of its pages into FOLDER, for the documentation:
 //   pages_screenshots FOLDER
 // Run it with a display (or xvfb-run); the offscreen platform draws without the desktop's

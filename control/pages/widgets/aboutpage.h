@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // ppgAbout, the "About" page: the control's title, a picture and the library's version.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Accessible names for screen readers and UI automation: every field is named as its label.
 

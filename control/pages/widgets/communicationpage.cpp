@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/communicationpage.h"
 
 #include <QComboBox>

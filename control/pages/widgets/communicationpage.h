@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // ppgCommunication, the "Communication" page: the connect mode, and the serial or TCP/IP
 // settings of the chosen mode in one shared place.

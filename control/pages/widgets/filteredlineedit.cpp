@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "widgets/filteredlineedit.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The pages' text box: it selects its whole text whenever it gains the focus, reports when
 // it loses the focus, and can pass every typed or pasted character through a key filter.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // ppgMarquee, the "General" page: sign type, address, message file and error log file.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ZTKMarqueePages/propertiesdialog.h"
 
 #include <QApplication>

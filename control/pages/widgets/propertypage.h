@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A page of the properties dialog: it shows its model, forwards edits to it, and loads from
 // and applies to the control through it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The "About" page's picture: a small three-colour LED sign showing "ZTK", drawn in code.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the control component into a temporary prefix, checks what the shared library
 # exports, then configures, builds and runs a small host project against the install.
 # Variables: BUILD_DIR, CONSUMER_DIR, WORK_DIR, LIBRARY, EXTRA_FLAGS.

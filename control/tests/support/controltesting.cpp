@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/controltesting.h"
 
 #include <QFile>

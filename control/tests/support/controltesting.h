@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Shared pieces of the control's tests: a fixture with a private folder for log and dump
 // files, and the packets the control is expected to send.

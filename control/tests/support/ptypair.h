@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A pseudo-terminal pair standing in for a serial line: the control opens the slave as its
 // COM port, the test reads what arrives on the master.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A fixture for the display tests: an initialized control in simulate mode whose packets
 // reach a recording hand-over receiver one by one, and message files in a private folder.

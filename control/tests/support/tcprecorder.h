@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A TCP peer on loopback that records every byte and every connection it is sent. It runs
 // on the test's thread: the control's waits keep the event loop going, which serves it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Screen colours of the editors and the colour words that message files store.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Message files read once per change rather than once per display. A file is parsed and its
 // items indexed when it is first shown or has changed; while the file's identity and stamp

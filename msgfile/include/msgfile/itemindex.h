@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The items of a loaded message file by kind and name, so that finding one costs a hash probe
 // instead of a walk of the whole document. Filled by the loader's single walk of the tree.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Loading a message file into a pugixml document, with a parse error that names the code,
 // line, position and reason, and with guards against hostile input.

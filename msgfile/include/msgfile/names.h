@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Element and attribute names of message files, and the values that carry meaning.
 //

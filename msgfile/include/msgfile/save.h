@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Saving message files the one way the whole system does: pugixml output without
 // indentation, U+0004 written as a character reference, replacing the old file only once

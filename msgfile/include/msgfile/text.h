@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Text conversions that belong to the message-file format: the blank convention, the
 // packet's one-byte characters, and the reading of `max_len`.

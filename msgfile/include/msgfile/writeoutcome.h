@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a writer reports: success, an unexpected failure, or the unclosed variable tag of a
 // string. The caller shows the text of a failure and then saves nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The plain data that the writers take: what the editors hold, without their widgets.
 

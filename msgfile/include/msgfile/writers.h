@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The writers: editor content in, message-file elements out. Each appends to an element
 // that the caller has emptied and given its name text node, and reports failure as a value.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Waits that keep the thread's Qt event loop running (socket notifications, timers and
 // host events are delivered meanwhile) and block in the loop instead of spinning. They

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Hand-over of packets from the control to the simulator over a per-user local socket.
 //

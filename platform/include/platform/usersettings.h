@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Per-user application settings: one INI-style file ~/.config/ZTKMarqueeControl.conf
 // (organization "ZTKMarqueeControl", no application name). Section = group, value = key,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "handoverrecorder.h"
 
 #include <atomic>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // HandoverRecorder plays the simulator's receiving side in tests: it runs a HandoverServer
 // under a window class on its own thread and records everything that arrives.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // HandoverServerThread runs a HandoverServer on a thread of its own, the way the simulator
 // runs its receiver apart from the control. Tests use it for receivers with behaviour of

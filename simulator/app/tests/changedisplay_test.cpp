@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Change Display dialog: choosing a listed model, sizing a generic one, the arrows'
 // rounding, the refusals, and what OK writes to the settings file.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // End to end with the real pieces: the control drives the real program as a virtual sign,
 // over TCP and over its serial line, and a read-back of the running sign shows what the
 // control's packets render to.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The whole program in this process: start-up under a class, records handed over by a real
 // hand-over client (as the control sends them) showing on the window, reconfiguration,
 // closing, and a second start of the real program under the same class.

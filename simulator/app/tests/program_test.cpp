@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real program: its command line without a display, reading back a running sign, and
 // a clean end on SIGTERM.
 #include <gtest/gtest.h>

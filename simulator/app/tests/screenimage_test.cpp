@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's copy of the screen bitmap: what a presented frame changes, and when the window
 // is asked to repaint.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sign window on its own: size and zoom, placement, the context menu and its commands,
 // and the link in the link bar.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers of the simulator program's tests: a prompter that records instead of asking, a
 // settings file in a fresh folder, a hand-over sender on a thread of its own (as the control

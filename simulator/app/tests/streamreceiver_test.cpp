@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the sign takes from a stream: packets for its own address and broadcasts, each as the
 // kind the control hands it over as; packets for other signs and escaped frames passed over;
 // a packet that grows past the bound told once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The simulator as a virtual sign, in this process: TCP connections (bounded, each split
 // into packets, the sign's address honoured, a gigabyte without an end cut at the bound)
 // and the serial line of a pseudo-terminal (writers that come and go, the link's life).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // ContentStrip: the lines of a rotating page drawn a few hundred columns at a time, as the
 // page moves through the area, so a long text never needs a bitmap of its whole width and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "simcore/effectfactory.h"
 
 #include "simcore/effects/cyclecolorseffect.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers the effects share for their private bitmaps: what a palette index means, what the
 // screen shows in an area now, and a frame of the area that is painted only where it changed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "simcore/effects/rolleffects.h"
 
 namespace ztk::sim {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The order in which sparkle and snow visit the eight columns of each group of eight, and
 // in which spray visits the rows of each group of eight.

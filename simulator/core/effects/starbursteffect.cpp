@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "simcore/effects/starbursteffect.h"
 
 #include <algorithm>

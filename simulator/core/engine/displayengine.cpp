@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "simcore/displayengine.h"
 
 #include <chrono>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "simcore/effect.h"
 
 #include <algorithm>

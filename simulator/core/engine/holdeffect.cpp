@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "simcore/holdeffect.h"
 
 namespace ztk::sim {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "simcore/leddump.h"
 
 #include "simcore/palette.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "simcore/pagetiming.h"
 
 namespace ztk::sim {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "simcore/signtraits.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "simcore/workerthread.h"
 
 #include "simcore/steppacer.h"

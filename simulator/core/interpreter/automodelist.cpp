@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "simcore/automodelist.h"
 
 #include <array>

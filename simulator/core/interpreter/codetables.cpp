@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "codetables.h"
 
 #include "simcore/messagestream.h"

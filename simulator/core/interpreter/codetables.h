@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the sign makes of the argument bytes of the mode, font and colour codes, given the
 // features of its display model.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "simcore/displaymodel.h"
 
 #include <cctype>

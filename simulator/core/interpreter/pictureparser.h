@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reading of dots pictures: their sizes and their run-length encoded rows.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "textcompiler.h"
 
 #include <string>

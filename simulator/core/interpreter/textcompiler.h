@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Compiles the text of one text or string file, with its control codes, into a message
 // stream for a given display model.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "simcore/ledfont.h"
 
 #include "simcore/displaymodel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "simcore/pageitem.h"
 
 namespace ztk::sim {

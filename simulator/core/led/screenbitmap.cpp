@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "simcore/screenbitmap.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "simcore/timedate.h"
 
 #include <algorithm>

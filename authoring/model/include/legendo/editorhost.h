@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What an item editor needs from the main window: the selection it edits, the prompter for
 // its messages, the window's SetChanged, and the file operations' save routines, which load

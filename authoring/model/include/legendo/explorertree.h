@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The explorer's tree of nodes, without widgets. Keys are unique; every node has an index,
 // its 1-based position among all nodes in the order they were added, closed up when nodes

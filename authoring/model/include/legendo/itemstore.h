@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The changes the authoring program makes to a message file's items. Each loads the file
 // afresh, changes the document and saves it whole through msgfile::saveDocument; it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window's state and operations without widgets: the explorer of open message
 // files, the selection, the menus' state, the file and item operations and the save

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the main window's menus show as model state: the three Manager items that depend
 // on the selection and the pop-up items whose captions change at run time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The texts and titles of the authoring program's messages, and the two forms of a
 // run-time failure: permission denied, which names the file, and number :: source.

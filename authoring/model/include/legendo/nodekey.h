@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Keys of the explorer's nodes. A file node's key is the file's path; its folders append
 // "::Templates", "::Strings" or "::Alarms"; an item appends "::" and its name, which may

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The list of open message files in the per-user settings (~/.config/ZTKMarqueeControl.conf,
 // group "Legendo"): one value per file, named "File" + the file node's index.

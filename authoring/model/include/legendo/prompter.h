@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Every message box, question, file dialog and name prompt of the authoring program goes
 // through a Prompter, so that tests answer in place of a person. The program's own

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window's selection and page state: which file, folder and item the explorer has
 // selected, whether the open editor holds unsaved work, and where the multipage editor is.

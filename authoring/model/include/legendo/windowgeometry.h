@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The main window's geometry, kept in twips (15 to a pixel) as its layout rules are.
 

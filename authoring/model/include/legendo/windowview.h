@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the main window's model asks of the window: which panel is in front and enabled,
 // the busy pointer, the menus' state and the pop-up menus. The tree's changes reach the

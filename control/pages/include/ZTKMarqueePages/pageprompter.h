@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Every file chooser and message box of the property pages goes through a PagePrompter, so
 // that tests answer in place of a person; DialogPrompter shows the desktop's real dialogs.

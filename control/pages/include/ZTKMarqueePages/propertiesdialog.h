@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // PropertiesDialog: the control's three property pages ("General", "Communication",
 // "About") as tabs over one Marquee, with OK, Cancel and Apply. A host shows it in one line:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // charsetgen: turns the text glyph sources into a C++ source holding the binary character
 // sets. Run by the build; a malformed source stops the build with "file:line: reason".
 //

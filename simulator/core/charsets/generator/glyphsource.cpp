@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "glyphsource.h"
 
 #include <algorithm>

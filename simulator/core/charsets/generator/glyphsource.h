@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reading, checking and encoding the text glyph sources of the character sets. Shared by the
 // build-time generator and its tests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "simcore/charset.h"
 
 #include <algorithm>

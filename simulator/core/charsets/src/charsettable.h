@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The compiled-in character-set resources. The definition is generated at build time from
 // the glyph sources (see README.md beside them).

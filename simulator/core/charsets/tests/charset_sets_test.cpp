@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The twelve compiled-in character sets: the sizes the renderer relies on, and shapes that
 // would betray a broken glyph source or generator.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The glyph-source reader and the generator: what a good source becomes, and that each kind
 // of malformed source is refused with its file and line.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The CharSet view never reads outside its bytes, whatever index or bytes it is given.
 
 #include <gtest/gtest.h>

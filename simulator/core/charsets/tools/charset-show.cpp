@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // charset-show: prints text in one of the compiled-in character sets as "#"/"." rows, for
 // reviewing glyphs.
 //

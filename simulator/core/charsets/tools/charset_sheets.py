@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Draws one picture per character set, for judging the glyphs at a glance.
 
 Each picture shows, one group per line, as the sign's LEDs: the capitals, the lower case,

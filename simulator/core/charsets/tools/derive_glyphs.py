@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Derives the glyph sources of character sets 2-12 from freely licensed bitmap fonts.
 
 A one-off tool, not run by the build: its output in ../glyphs/ is the reviewed source of

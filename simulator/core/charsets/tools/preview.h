@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Draws glyphs of a character set as rows of text, for reviewing glyphs and in tests.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cost of the display effects' steps: for every mode code, one page of a sign-filling text
 // (without a hold of its own, so the page is the mode's motion) stepped through the display
 // engine, with the median and the worst step reported; and the screen update of a whole

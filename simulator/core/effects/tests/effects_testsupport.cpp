@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "effects_testsupport.h"
 
 #include "simcore/leddump.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers of the effect tests: a sign stepped by hand that keeps a copy of each page laid
 // out, so a test can draw the page the way hold shows it, and LED dumps of regions.

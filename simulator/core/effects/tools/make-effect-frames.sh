@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Renders the pictures of docs/effects.md: one message in every display mode, each at a few
 # steps, with orvexsim-render. Usage: make-effect-frames.sh [BUILD_DIR] (default: build).
 set -euo pipefail

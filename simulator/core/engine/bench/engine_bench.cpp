@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cost of one display step of a hold page with the screen bitmap update: a step that lays a
 // page out, draws it and stamps it onto the screen (every step, with no hold), and a step
 // that only holds a page, at the common sign sizes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the interpreter as packets, then steps the display engine a few
 // hundred times: layout, effects and drawing must stay within their bounds whatever the
 // compiled text holds.

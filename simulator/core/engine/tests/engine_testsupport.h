@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers of the engine tests: framed packets, character sets of known geometry, a recording
 // sink, and ways to look at laid-out pages.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The cyclic list of display modes that an automode message steps through, built from the
 // modes the sign supports.

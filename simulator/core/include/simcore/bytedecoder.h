@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reads the decoded bytes of a packet one at a time, undoing its transport escaping.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The sign's character sets as compiled-in binary resources ("CHARSET" n): resource
 // 0x100|id holds the main set of font id 1-12, 0x200|id its wide letters (M m W w) and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The colours of successive characters: plain colours, rainbow 1, rainbow 2 rotating per
 // character, colour mix stepping through the sign's plain colours, flash, and the colour a

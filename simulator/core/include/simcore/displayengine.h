@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // DisplayEngine: runs a simulated sign. Every step (10 ms on its thread) it lays out the next
 // page when none is showing, steps the page's Effect, and presents what changed. It reads the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The display model of a simulated sign: one line "name,columns,rows,colors,ModeMask,
 // FeatureMask,FontMask" with sizes in decimal and masks in hexadecimal without prefix.

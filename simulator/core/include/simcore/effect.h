@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Effect: one page on the sign, shown with one display mode. The engine lays a page out
 // into an Effect (its lines, its area, its duration) and steps it every 10 ms until step()

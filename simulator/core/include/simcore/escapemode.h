@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How the bytes of one packet are escaped for transport. The packet's first byte chooses the
 // mode for the whole packet.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Splits a byte stream that carries packets back to back, as a serial line or a TCP
 // connection does, into whole packets at their frames, so that each can be handed to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // HoldEffect: the page appears at once and stays for its duration while flashing LEDs
 // blink. Also what every mode without an effect of its own shows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The simulator's packet interpreter: decodes packets, compiles text and string files into
 // message streams and pictures into dots pictures, and keeps them for the display engine.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // LedBitmap: one palette index per LED, rows of a stride rounded up to a multiple of 8.
 

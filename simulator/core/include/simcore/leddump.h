@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The LEDs of the screen as text, one line per LED row and one character per LED, as the sign
 // of `colors` colours shows them: "." off, "R" red, "G" green, "A" amber, "r" dim red,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The sign's fonts 1-12 over the character-set resources, with the rules for the height a
 // font takes under the text attributes, and the reduction of a font until text fits.

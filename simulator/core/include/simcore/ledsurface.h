@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The LED surface that the display engine and the display effects draw through: a LedBitmap
 // of the whole sign to lay pages out in, the screen bitmap, and the flash phase. Effects keep

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A compiled text or string file: 32-bit entries, opcode in the high 16 bits and operand in
 // the low 16 bits, plus the raw (still escaped) source bytes so that it can be compiled

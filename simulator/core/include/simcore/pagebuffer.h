@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // PageBuffer: the placed items of one line of a page, with the width bookkeeping that word
 // wrapping needs (the running width and the width and item count at the last word break).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One placed item of a line: a glyph, a time/date text or a picture, with the operations the
 // layout and the effects use on all of them alike.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // PageLayout reads the compiled text entry by entry and lays it out into pages: it picks
 // each page's display mode and colour, its area on the sign, and places glyphs, time/date

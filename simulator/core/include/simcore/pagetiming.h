@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // How long a page stays, in 10 ms steps, from the speed and the page's weight.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The sign's 256-entry palette and the two colour tables of the screen bitmap.
 //

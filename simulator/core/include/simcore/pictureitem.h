@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A picture item: a dots picture on a page, with the part still to show. A picture wider than
 // the room on a page shows its first part there and the rest on the following pages.

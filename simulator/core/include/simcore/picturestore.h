@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The dots pictures of the current message, their names and the flash-picture list, with
 // bounds so that packets cannot make memory grow without limit. Thread-safe: the engine

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A PresentSink in front of another that passes frames on at most once per interval (the
 // display rate), not once per engine step: the areas presented in between are gathered into

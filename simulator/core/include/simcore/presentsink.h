@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Where presented frames of the screen bitmap go: the window program and the render tool
 // implement PresentSink.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The enlarged dot-matrix image of the sign: 8-bit palette indices, LED (x, y) drawn as a
 // round dot of zoom x zoom pixels in the cell of (zoom + 1) x (zoom + 1) pixels starting at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the display engine reads from the packet interpreter's stores.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What the display engine takes from a display model: size, colours and the few mask bits
 // that change how pages are laid out and shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Deadlines for a loop that must run at a fixed rate without drifting: each deadline is
 // the previous one plus the period, however long the steps took. After a stall the loop

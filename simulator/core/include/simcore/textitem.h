@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A glyph item: one character of a line in a font, colours and attributes, drawn into a
 // LedBitmap.

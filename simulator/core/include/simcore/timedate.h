@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Time and date items: the text for a time/date code, formatted from a clock value when the
 // item is made, and drawn as glyph items one after the other.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // WorkerThread: a thread that runs step() at a fixed period in real time until stopped, and
 // that another thread can pause at a step boundary (pause waits until the worker has

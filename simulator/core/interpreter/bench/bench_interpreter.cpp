@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Interpreter throughput: a new message carrying a 64 KB text file, raw and with every
 // control byte bracket-escaped.
 

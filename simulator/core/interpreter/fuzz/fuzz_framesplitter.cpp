@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the frame splitter, whole and in pieces, with a small bound, raw
 // frames only or escaped ones too, and checks that every byte is accounted for once, in
 // order; that each packet is a whole frame within the bound whose address and command are

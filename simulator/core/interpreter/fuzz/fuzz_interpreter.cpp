@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the interpreter as new messages, string packets and a model
 // change, then checks what the engine would read.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Splitting a byte stream into packets at their frames, whatever pieces it arrives in:
 // garbage and broken headers skipped, packets cut short by a new header, packets beyond the
 // bound let go of without being kept, and escaped frames only when asked for.

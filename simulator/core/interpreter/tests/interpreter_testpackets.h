@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Helpers that build packets for the interpreter tests and show compiled streams as text.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cost of painting LEDs as dots: a whole frame stamped through copyBlock, against a plain
 // memset of the same number of bytes, and whole-frame copies at the common sign sizes.
 

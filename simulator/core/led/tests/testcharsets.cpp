@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "testcharsets.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Small character sets in the binary set layout, so that glyph geometry in the tests is exact
 // whatever the shipped glyphs look like, and a text dump of LEDs.

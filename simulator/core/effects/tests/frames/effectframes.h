@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Frames of a few display modes part way through, kept as the LEDs `orvexsim-render --leds`
 // writes for them: case NAME is frames/NAME.leds, made with the options

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Known messages and the LEDs they must show, shared by the engine's whole-frame tests and the
 // render tool's tests. The expected LEDs of case NAME are in NAME.leds beside this file, as

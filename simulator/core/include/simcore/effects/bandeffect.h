@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // BandEffect: the rolls, wipes, interlock and switch. The area is cut into bands; each band
 // either rolls (the screen moves and the next page columns or rows come in at its edge) or is

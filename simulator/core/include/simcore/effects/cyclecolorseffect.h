@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // CycleColorsEffect: the page is shown with its lit LEDs cycling through the sign's colours,
 // each row one colour further on, changing every 4 steps; the rows settle into the page's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // FlashEffect: the page appears at once and holds with its LEDs flashing (its text carries
 // the flash attribute from the mode on). A page whose first line is empty makes every LED

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // FlashEndingEffect: a mode whose length is not set by the page's duration but by its own
 // motion (rotate, scroll). Once the motion is done it ends at the first step at which

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // InterlockEffect: bands of rows roll in from alternate sides, a 3-row band moving left, then
 // a 5-row band moving right, from the top of the area down (the last band takes the rows that

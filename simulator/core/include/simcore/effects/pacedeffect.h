@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // PacedEffect: a display mode that brings its page on in a known number of moves, one move
 // every few steps, and then holds (ticking the flash phase) for what is left of the page's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The rolls: the shown display moves out of the area while the page moves in behind it,
 // every 2 steps by one row (up, down) or 4 columns (left, right, in, out).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // RotateEffect: the page (one unbounded line) enters at the right edge and the display moves
 // left one column every 2 steps, the text shown before it moving out at the left. Once its

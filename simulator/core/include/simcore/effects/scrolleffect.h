@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // ScrollEffect: the lines enter one by one at the bottom of the area, pushing the display up
 // one row every 12 steps; each line, once fully in, holds for the page's duration before the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // SlideEffect: the area is cleared and the page slides in from the right in 8-column blocks,
 // one block at a time from the left: each enters at the right edge and travels left 8

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // SnowEffect: the page falls into the cleared area like snow and settles from the bottom up.
 // Every 3 steps every falling LED drops one row, and one eighth of the LEDs of the next page

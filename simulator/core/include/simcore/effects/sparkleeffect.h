@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // SparkleEffect: the page replaces what is shown in 8 phases 10 steps apart; each phase
 // copies every eighth LED of each row, starting at column 0, 3, 7, 1, 5, 4, 2 or 6 by phase

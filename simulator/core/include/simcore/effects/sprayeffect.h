@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // SprayEffect: snow turned sideways. The area is cleared and cut into 8-column blocks; every
 // 2 steps every travelling row piece moves one block to the left, and one eighth of the rows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // StarburstEffect: the area is cut into cells 16 columns wide (areas of 16 rows or more) or
 // 10 wide, the last cell moved left to end at the area's right edge. Cell by cell, in a

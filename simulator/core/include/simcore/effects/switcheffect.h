@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // SwitchEffect: bands of 16 columns from the left (8 where fewer than 16 are left) roll in
 // vertically in turn: the first moves down, bringing the page in from its bottom row, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // TwinkleEffect: the page is shown with every fourth LED of each row dark, the dark columns
 // moving every 2 steps (starting at column 0, 3, 2 or 1 by phase and row); the last step

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The wipes: the page is revealed in place over what is shown, every 2 steps by one more row
 // (up, down) or 4 more columns (left, right, in, out).
