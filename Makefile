@@ -39,7 +39,7 @@ endif
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # What a first `make demo` costs, measured from a clean clone (README: First steps).
-FIRST_BUILD_NOTE := A first build of the programs takes 4 to 7 minutes on two cores \
+FIRST_BUILD_NOTE := A first build of the programs takes about 4 minutes on two idle cores \
 	(later builds redo only what changed); the demo runs after it.
 
 .PHONY: all deps configure build programs first-build-note test demo bench fuzz install format \
