@@ -118,8 +118,8 @@ TEST(ProgramTest, LosingTheDisplaySavesWhatItCanAndFails) {
     const QString xvfb = QStandardPaths::findExecutable("Xvfb");
     if (xvfb.isEmpty()) GTEST_SKIP() << "Xvfb is not installed";
     // A display of our own, on the first free number, that the test can take away.
-    RunningProgram display(xvfb, {"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten",
-                                  "tcp"});
+    RunningProgram display(xvfb,
+                           {"-displayfd", "1", "-screen", "0", "800x600x24", "-nolisten", "tcp"});
     ASSERT_TRUE(display.waitForOutput("\n"));
     const QString number = display.standardOutput().trimmed();
 
