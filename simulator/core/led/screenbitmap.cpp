@@ -25,6 +25,36 @@ void writeCells(std::uint8_t* dst, const std::uint8_t* indices, int n, const std
     }
 }
 
+// The first position where a and b differ, n when they are equal; 8 bytes at a time.
+int firstDifference(const std::uint8_t* a, const std::uint8_t* b, int n) {
+    int i = 0;
+    for (; i + 8 <= n; i += 8) {
+        std::uint64_t wa;
+        std::uint64_t wb;
+        std::memcpy(&wa, a + i, 8);
+        std::memcpy(&wb, b + i, 8);
+        if (wa != wb) break;
+    }
+    while (i < n && a[i] == b[i])
+        ++i;
+    return i;
+}
+
+// The last position where a and b differ; they must differ somewhere.
+int lastDifference(const std::uint8_t* a, const std::uint8_t* b, int n) {
+    int i = n;
+    for (; i >= 8; i -= 8) {
+        std::uint64_t wa;
+        std::uint64_t wb;
+        std::memcpy(&wa, a + i - 8, 8);
+        std::memcpy(&wb, b + i - 8, 8);
+        if (wa != wb) break;
+    }
+    while (a[i - 1] == b[i - 1])
+        --i;
+    return i - 1;
+}
+
 using CellWriter = void (*)(std::uint8_t*, const std::uint8_t*, int, const std::uint8_t*);
 
 template <std::size_t... I>
@@ -61,6 +91,9 @@ ScreenBitmap::ScreenBitmap(int columns, int rows, int zoom, int colors)
     pixels_.assign(static_cast<std::size_t>(width_) * height_, kLedBlack);
     leds_ = LedBitmap(columns_, rows_, kLedBlack);
 
+    for (std::size_t i = 0; i < flashes_.size(); ++i)
+        flashes_[i] = tableA_[i] != tableB_[i];
+
     const std::vector<DotSpan> spans = dotSpans(zoom_);
     for (const DotSpan& s : spans) {
         if (s.end <= s.start) {
@@ -73,7 +106,52 @@ ScreenBitmap::ScreenBitmap(int columns, int rows, int zoom, int colors)
     }
 }
 
+void ScreenBitmap::touch(const LedRect& area) {
+    changed_ = changed_.united(area);
+    flashAreaKnown_ = false;
+}
+
+LedRect ScreenBitmap::takeChanged() {
+    const LedRect changed = changed_;
+    changed_ = {};
+    return changed;
+}
+
+LedRect ScreenBitmap::flashArea() const {
+    if (flashAreaKnown_) return flashArea_;
+    int left = columns_;
+    int right = -1;
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < rows_; ++y) {
+        const std::uint8_t* row = leds_.row(y);
+        int first = 0;
+        while (first < columns_ && !flashes_[row[first]])
+            ++first;
+        if (first == columns_) continue;
+        int last = columns_ - 1;
+        while (!flashes_[row[last]])
+            --last;
+        left = std::min(left, first);
+        right = std::max(right, last);
+        if (top < 0) top = y;
+        bottom = y;
+    }
+    flashArea_ = top < 0 ? LedRect{} : LedRect{left, top, right - left + 1, bottom - top + 1};
+    flashAreaKnown_ = true;
+    return flashArea_;
+}
+
 void ScreenBitmap::stampRow(int x, int y, const std::uint8_t* indices, int count) {
+    // Only the LEDs from the first to the last that show something else are stamped.
+    std::uint8_t* leds = leds_.row(y) + x;
+    const int first = firstDifference(leds, indices, count);
+    if (first == count) return;
+    const int last = lastDifference(leds, indices, count);
+    x += first;
+    indices += first;
+    count = last - first + 1;
+    touch({x, y, count, 1});
     std::memcpy(leds_.row(y) + x, indices, count);
     const int p = pitch();
     const std::size_t bytes = static_cast<std::size_t>(count) * p;
@@ -130,6 +208,7 @@ void ScreenBitmap::shift(const LedRect& area, ShiftDirection direction, int n) {
     const bool horizontal = direction == ShiftDirection::Left || direction == ShiftDirection::Right;
     if (n >= (horizontal ? a.width : a.height)) return;  // everything moves out: nothing to move
 
+    touch(a);
     if (horizontal) {
         const int from = direction == ShiftDirection::Left ? a.x + n : a.x;
         const int to = direction == ShiftDirection::Left ? a.x : a.x + n;
@@ -158,6 +237,41 @@ void ScreenBitmap::shift(const LedRect& area, ShiftDirection direction, int n) {
             std::memcpy(dst + a.x * p, src + a.x * p, static_cast<std::size_t>(a.width) * p);
         }
     }
+}
+
+void ScreenBitmap::shiftAreas(const std::vector<AreaShift>& shifts) {
+    LedRect all;
+    for (const AreaShift& s : shifts)
+        if (s.n > 0) all = all.united(s.area.intersected(leds_.bounds()));
+    if (all.empty()) return;
+    LedBitmap moved(all.width, all.height);
+    moved.copyFrom(leds_, all, 0, 0);
+    for (const AreaShift& s : shifts) {
+        const LedRect a = s.area.intersected(leds_.bounds());
+        const int n = s.n;
+        if (a.empty() || n <= 0) continue;
+        const int x = a.x - all.x;
+        const int y = a.y - all.y;
+        // The areas do not overlap, so each reads what the screen shows now.
+        switch (s.direction) {
+            case ShiftDirection::Left:
+                if (n < a.width) moved.copyFrom(leds_, {a.x + n, a.y, a.width - n, a.height}, x, y);
+                break;
+            case ShiftDirection::Right:
+                if (n < a.width) moved.copyFrom(leds_, {a.x, a.y, a.width - n, a.height}, x + n, y);
+                break;
+            case ShiftDirection::Up:
+                if (n < a.height)
+                    moved.copyFrom(leds_, {a.x, a.y + n, a.width, a.height - n}, x, y);
+                break;
+            case ShiftDirection::Down:
+                if (n < a.height)
+                    moved.copyFrom(leds_, {a.x, a.y, a.width, a.height - n}, x, y + n);
+                break;
+        }
+    }
+    for (int r = 0; r < all.height; ++r)
+        stampRow(all.x, all.y + r, moved.row(r), all.width);
 }
 
 ScreenView ScreenBitmap::view() const {
