@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sign window's own cost while the sign runs: a real window (offscreen, on a screen large
 // enough for every size measured) with its display engine on its thread, holding a page and
 // rotating a text. Each case runs the event loop for a few seconds of real time and reports

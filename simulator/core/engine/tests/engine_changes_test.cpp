@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the engine reports as changed at each step: every pixel whose colour changed lies in
 // the area it presents, a held step presents nothing, and a flip of the flash phase presents
 // where flashing LEDs are, or nothing when none flash. Held steps are quiet: the thread may
