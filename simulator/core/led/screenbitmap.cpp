@@ -55,6 +55,13 @@ int lastDifference(const std::uint8_t* a, const std::uint8_t* b, int n) {
     return i - 1;
 }
 
+// Whether one of the 8 LED indices at `leds` has the flash bit.
+bool anyFlashBit(const std::uint8_t* leds) {
+    std::uint64_t w;
+    std::memcpy(&w, leds, 8);
+    return (w & 0x8080808080808080ull) != 0;
+}
+
 using CellWriter = void (*)(std::uint8_t*, const std::uint8_t*, int, const std::uint8_t*);
 
 template <std::size_t... I>
@@ -91,8 +98,10 @@ ScreenBitmap::ScreenBitmap(int columns, int rows, int zoom, int colors)
     pixels_.assign(static_cast<std::size_t>(width_) * height_, kLedBlack);
     leds_ = LedBitmap(columns_, rows_, kLedBlack);
 
-    for (std::size_t i = 0; i < flashes_.size(); ++i)
+    for (std::size_t i = 0; i < flashes_.size(); ++i) {
         flashes_[i] = tableA_[i] != tableB_[i];
+        if (flashes_[i] && (i & kLedFlash) == 0) flashBitMarksAll_ = false;
+    }
 
     const std::vector<DotSpan> spans = dotSpans(zoom_);
     for (const DotSpan& s : spans) {
@@ -125,10 +134,17 @@ LedRect ScreenBitmap::flashArea() const {
     int bottom = -1;
     for (int y = 0; y < rows_; ++y) {
         const std::uint8_t* row = leds_.row(y);
+        // Every flashing index has the flash bit: runs of 8 LEDs without it are skipped whole.
         int first = 0;
-        while (first < columns_ && !flashes_[row[first]])
-            ++first;
-        if (first == columns_) continue;
+        for (;;) {
+            while (flashBitMarksAll_ && first + 8 <= columns_ && !anyFlashBit(row + first))
+                first += 8;
+            const int end = std::min(first + 8, columns_);
+            while (first < end && !flashes_[row[first]])
+                ++first;
+            if (first < end || first >= columns_) break;
+        }
+        if (first >= columns_) continue;
         int last = columns_ - 1;
         while (!flashes_[row[last]])
             --last;

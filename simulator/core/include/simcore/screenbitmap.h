@@ -124,6 +124,8 @@ class ScreenBitmap {
     LedRect changed_;
     // flashes_[i]: index i shows differently in the two tables.
     std::array<bool, 256> flashes_{};
+    // Every index in flashes_ has the flash bit (so runs without it can be skipped).
+    bool flashBitMarksAll_ = true;
     mutable LedRect flashArea_;
     mutable bool flashAreaKnown_ = false;
 };
