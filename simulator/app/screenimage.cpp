@@ -32,6 +32,14 @@ void ScreenImage::present(const sim::ScreenView& screen, const sim::PixelRect& a
             const std::uint8_t* from = screen.scanLine(y) + part.x();
             std::memcpy(image_.scanLine(y) + part.x(), from, part.width());
             auto* to = reinterpret_cast<QRgb*>(colored_.scanLine(y)) + part.x();
+            // The pixel rows of a dot repeat: a row like the one above it is copied.
+            if (y > part.top() &&
+                std::memcmp(from, screen.scanLine(y - 1) + part.x(), part.width()) == 0) {
+                const auto* above =
+                    reinterpret_cast<const QRgb*>(colored_.constScanLine(y - 1)) + part.x();
+                std::memcpy(to, above, part.width() * sizeof(QRgb));
+                continue;
+            }
             for (int x = 0; x < part.width(); ++x)
                 to[x] = table_[from[x]];
         }

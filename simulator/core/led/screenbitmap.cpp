@@ -224,12 +224,18 @@ void ScreenBitmap::shift(const LedRect& area, ShiftDirection direction, int n) {
     const bool horizontal = direction == ShiftDirection::Left || direction == ShiftDirection::Right;
     if (n >= (horizontal ? a.width : a.height)) return;  // everything moves out: nothing to move
 
-    touch(a);
+    // Only rows that come out different are copied and count as changed: the blank rows
+    // above and below a moving text stay as they are.
+    int firstRow = -1;
+    int lastRow = -1;
     if (horizontal) {
         const int from = direction == ShiftDirection::Left ? a.x + n : a.x;
         const int to = direction == ShiftDirection::Left ? a.x : a.x + n;
         const int count = a.width - n;
         for (int y = a.y; y < a.bottom(); ++y) {
+            if (std::memcmp(leds_.row(y) + to, leds_.row(y) + from, count) == 0) continue;
+            if (firstRow < 0) firstRow = y;
+            lastRow = y;
             std::memmove(leds_.row(y) + to, leds_.row(y) + from, count);
             for (int r = 0; r < p; ++r) {
                 std::uint8_t* line =
@@ -237,22 +243,28 @@ void ScreenBitmap::shift(const LedRect& area, ShiftDirection direction, int n) {
                 std::memmove(line + to * p, line + from * p, static_cast<std::size_t>(count) * p);
             }
         }
-        return;
-    }
-    // Vertical: copy whole LED rows in an order that reads each row before it is overwritten.
-    const bool up = direction == ShiftDirection::Up;
-    const int moved = a.height - n;
-    for (int i = 0; i < moved; ++i) {
-        const int to = up ? a.y + i : a.bottom() - 1 - i;
-        const int from = up ? to + n : to - n;
-        std::memcpy(leds_.row(to) + a.x, leds_.row(from) + a.x, a.width);
-        for (int r = 0; r < p; ++r) {
-            std::uint8_t* dst = pixels_.data() + (static_cast<std::size_t>(to) * p + r) * width_;
-            const std::uint8_t* src =
-                pixels_.data() + (static_cast<std::size_t>(from) * p + r) * width_;
-            std::memcpy(dst + a.x * p, src + a.x * p, static_cast<std::size_t>(a.width) * p);
+    } else {
+        // Vertical: copy whole LED rows in an order that reads each row before it is
+        // overwritten.
+        const bool up = direction == ShiftDirection::Up;
+        const int moved = a.height - n;
+        for (int i = 0; i < moved; ++i) {
+            const int to = up ? a.y + i : a.bottom() - 1 - i;
+            const int from = up ? to + n : to - n;
+            if (std::memcmp(leds_.row(to) + a.x, leds_.row(from) + a.x, a.width) == 0) continue;
+            firstRow = firstRow < 0 ? to : std::min(firstRow, to);
+            lastRow = std::max(lastRow, to);
+            std::memcpy(leds_.row(to) + a.x, leds_.row(from) + a.x, a.width);
+            for (int r = 0; r < p; ++r) {
+                std::uint8_t* dst =
+                    pixels_.data() + (static_cast<std::size_t>(to) * p + r) * width_;
+                const std::uint8_t* src =
+                    pixels_.data() + (static_cast<std::size_t>(from) * p + r) * width_;
+                std::memcpy(dst + a.x * p, src + a.x * p, static_cast<std::size_t>(a.width) * p);
+            }
         }
     }
+    if (firstRow >= 0) touch({a.x, firstRow, a.width, lastRow - firstRow + 1});
 }
 
 void ScreenBitmap::shiftAreas(const std::vector<AreaShift>& shifts) {
