@@ -116,11 +116,16 @@ void BM_ScreenUpdate(benchmark::State& state) {
     const int columns = static_cast<int>(state.range(0));
     const int rows = static_cast<int>(state.range(1));
     LedSurface surface(columns, rows, static_cast<int>(state.range(2)), 3);
-    LedBitmap leds(columns, rows);
-    for (int y = 0; y < rows; ++y)
-        for (int x = 0; x < columns; ++x)
-            leds.set(x, y, static_cast<std::uint8_t>(10 + (x * 7 + y) % 9));
+    // Two frames that differ in every LED, in turn: painting what an LED shows already is
+    // skipped, so the same frame twice would measure nothing.
+    LedBitmap frames[2] = {LedBitmap(columns, rows), LedBitmap(columns, rows)};
+    for (int f = 0; f < 2; ++f)
+        for (int y = 0; y < rows; ++y)
+            for (int x = 0; x < columns; ++x)
+                frames[f].set(x, y, static_cast<std::uint8_t>(10 + (x * 7 + y + f) % 9));
+    int turn = 0;
     for (auto _ : state) {
+        const LedBitmap& leds = frames[turn ^= 1];
         surface.copyBlock(leds, leds.bounds(), 0, 0);
         benchmark::DoNotOptimize(surface.screen().pixels());
         benchmark::ClobberMemory();
