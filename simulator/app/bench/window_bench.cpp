@@ -11,9 +11,10 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QThread>
+#include <QTimer>
 
 #include <memory>
 #include <string>
@@ -53,11 +54,9 @@ double cpuSeconds() {
 }
 
 void runEvents(int ms) {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms) {
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    }
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 QByteArray textPacket(const std::string& modeAndText) {
