@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's copy of the screen bitmap: what a presented frame copies and converts, when the
 // window is asked to repaint, and that the colours kept from frame to frame, each converting
 // only what the engine reports as changed, are the whole screen converted afresh.
