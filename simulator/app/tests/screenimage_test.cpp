@@ -1,7 +1,7 @@
-// SPDX-License-Identifier: MIT
-// The window's copy of the screen bitmap: what a presented frame copies and converts, when the
-// window is asked to repaint, and that the colours kept from frame to frame, each converting
-// only what the engine reports as changed, are the whole screen converted afresh.
+// The window's copy of the screen bitmap: what a presented frame changes, and when the window
+// is asked to repaint.
+// The colours kept from frame to frame, each converting only what the engine reports as
+// changed, are the whole screen converted afresh.
 #include <gtest/gtest.h>
 
 #include <string>
