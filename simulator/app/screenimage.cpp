@@ -3,7 +3,6 @@
 
 #include <QPainter>
 
-#include <algorithm>
 #include <cstring>
 
 namespace ztk::simapp {
@@ -19,33 +18,33 @@ void ScreenImage::present(const sim::ScreenView& screen, const sim::PixelRect& a
         if (image_.width() != screen.width || image_.height() != screen.height) {
             image_ = QImage(screen.width, screen.height, QImage::Format_Indexed8);
             image_.fill(0);
-            changed = image_.rect();
             table_ = {};
             image_.setColorTable(QList<QRgb>(table_.begin(), table_.end()));
+            colored_ = QImage(screen.width, screen.height, QImage::Format_RGB32);
+            colored_.fill(QColor(Qt::black));
+            changed = image_.rect();
         }
         if (screen.colorTable != nullptr && *screen.colorTable != table_) {
             table_ = *screen.colorTable;
             image_.setColorTable(QList<QRgb>(table_.begin(), table_.end()));
-            changed = image_.rect();
         }
-        // Only rows whose pixels differ count: a held page is presented at the display rate
-        // without changing, and needs no repaint.
-        const int x = std::max(area.x, 0);
-        const int width = std::min(area.x + area.width, screen.width) - x;
-        const int top = std::max(area.y, 0);
-        const int bottom = std::min(area.y + area.height, screen.height);
-        int firstChanged = -1;
-        int lastChanged = -1;
-        for (int y = top; width > 0 && y < bottom; ++y) {
-            uchar* to = image_.scanLine(y) + x;
-            const std::uint8_t* from = screen.scanLine(y) + x;
-            if (std::memcmp(to, from, width) == 0) continue;
-            std::memcpy(to, from, width);
-            if (firstChanged < 0) firstChanged = y;
-            lastChanged = y;
+        const QRect part = QRect(area.x, area.y, area.width, area.height) & image_.rect();
+        for (int y = part.top(); y <= part.bottom(); ++y) {
+            const std::uint8_t* from = screen.scanLine(y) + part.x();
+            std::memcpy(image_.scanLine(y) + part.x(), from, part.width());
+            auto* to = reinterpret_cast<QRgb*>(colored_.scanLine(y)) + part.x();
+            // The pixel rows of a dot repeat: a row like the one above it is copied.
+            if (y > part.top() &&
+                std::memcmp(from, screen.scanLine(y - 1) + part.x(), part.width()) == 0) {
+                const auto* above =
+                    reinterpret_cast<const QRgb*>(colored_.constScanLine(y - 1)) + part.x();
+                std::memcpy(to, above, part.width() * sizeof(QRgb));
+                continue;
+            }
+            for (int x = 0; x < part.width(); ++x)
+                to[x] = table_[from[x]];
         }
-        if (firstChanged >= 0)
-            changed |= QRect(x, firstChanged, width, lastChanged - firstChanged + 1);
+        changed |= part;
         if (changed.isEmpty()) return;
         dirty_ |= changed;
         if (!repaintAsked_) {
@@ -64,29 +63,22 @@ QRect ScreenImage::takeDirty() {
     return dirty;
 }
 
-void ScreenImage::draw(QPainter& painter, const QRect& area) const {
-    QImage colored;
-    {
-        std::lock_guard lock(mutex_);
-        const QRect part = area & image_.rect();
-        if (part.isEmpty()) return;
-        // The colours are looked up here rather than by the painter, which may hand a large
-        // conversion to helper threads of its own.
-        colored = QImage(part.size(), QImage::Format_RGB32);
-        for (int y = 0; y < part.height(); ++y) {
-            const uchar* from = image_.constScanLine(part.y() + y) + part.x();
-            auto* to = reinterpret_cast<QRgb*>(colored.scanLine(y));
-            for (int x = 0; x < part.width(); ++x)
-                to[x] = table_[from[x]];
-        }
-        colored.setOffset(part.topLeft());
-    }
-    painter.drawImage(colored.offset(), colored);
+QRect ScreenImage::draw(QPainter& painter, const QRect& area) const {
+    std::lock_guard lock(mutex_);
+    const QRect part = area & colored_.rect();
+    // The same format as the window's backing store: the painter copies the pixels.
+    if (!part.isEmpty()) painter.drawImage(part.topLeft(), colored_, part);
+    return part;
 }
 
 QImage ScreenImage::snapshot() const {
     std::lock_guard lock(mutex_);
     return image_.copy();
+}
+
+QImage ScreenImage::colored() const {
+    std::lock_guard lock(mutex_);
+    return colored_.copy();
 }
 
 std::uint8_t ScreenImage::pixelIndex(int x, int y) const {

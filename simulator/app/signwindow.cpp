@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
+#include <QRegion>
 #include <QScreen>
 #include <QWindow>
 
@@ -191,9 +192,12 @@ void SignWindow::repaintScreen() {
 void SignWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = event->rect() & ledArea();
-    // Black first: the screen image may not cover the area until the engine has presented.
-    painter.fillRect(area, Qt::black);
-    image_.draw(painter, area);
+    const QRect drawn = image_.draw(painter, area);
+    // Black where the screen image does not reach, as before the engine's first frame.
+    if (drawn != area) {
+        for (const QRect& rest : QRegion(area).subtracted(drawn))
+            painter.fillRect(rest, Qt::black);
+    }
 }
 
 MenuState SignWindow::menuState() const {

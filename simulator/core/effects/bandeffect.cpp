@@ -16,35 +16,37 @@ int columnsOfMove(const LedRect& r, int index) {
     return std::min(kBandColumnsPerMove, r.width - index * kBandColumnsPerMove);
 }
 
-// Rolls band `b` one move: the screen moves and the next page columns or rows, taken from the
-// canvas, come in at the edge the screen moved away from. A band moving left brings the page
-// in from its left end, one moving right from its right end; up from the top row, down from
-// the bottom row. After all its moves the band shows the page.
-void roll(LedSurface& s, const Band& b, int index) {
+// The next page columns or rows of band `b`, taken from the canvas, come in at the edge the
+// screen moved away from. A band moving left brings the page in from its left end, one
+// moving right from its right end; up from the top row, down from the bottom row. After all
+// its moves the band shows the page.
+void bringIn(LedSurface& s, const Band& b, int index) {
     const LedRect& r = b.rect;
     const int step = index * kBandColumnsPerMove;
     switch (b.direction) {
         case ShiftDirection::Left: {
             const int n = columnsOfMove(r, index);
-            s.shift(r, ShiftDirection::Left, n);
             s.copyBlock(s.canvas(), {r.x + step, r.y, n, r.height}, r.right() - n, r.y);
             break;
         }
         case ShiftDirection::Right: {
             const int n = columnsOfMove(r, index);
-            s.shift(r, ShiftDirection::Right, n);
             s.copyBlock(s.canvas(), {r.right() - step - n, r.y, n, r.height}, r.x, r.y);
             break;
         }
         case ShiftDirection::Up:
-            s.shift(r, ShiftDirection::Up, 1);
             s.copyBlock(s.canvas(), {r.x, r.y + index, r.width, 1}, r.x, r.bottom() - 1);
             break;
         case ShiftDirection::Down:
-            s.shift(r, ShiftDirection::Down, 1);
             s.copyBlock(s.canvas(), {r.x, r.bottom() - 1 - index, r.width, 1}, r.x, r.y);
             break;
     }
+}
+
+// Rolls band `b` one move: the screen moves, then the page comes in.
+void roll(LedSurface& s, const Band& b, int index) {
+    s.shift(b.rect, b.direction, horizontal(b.direction) ? columnsOfMove(b.rect, index) : 1);
+    bringIn(s, b, index);
 }
 
 // Wipes band `b` one move: the next page columns or rows are shown in place, growing from the
@@ -99,6 +101,10 @@ int BandEffect::begin(LedSurface& surface) {
 }
 
 void BandEffect::move(LedSurface& surface, int index) {
+    if (kind_ == Kind::Roll && bands_.size() > 2) {
+        rollTogether(surface, index);
+        return;
+    }
     for (const Band& b : bands_) {
         if (index >= bandMoves(b)) continue;
         if (kind_ == Kind::Roll)
@@ -106,6 +112,21 @@ void BandEffect::move(LedSurface& surface, int index) {
         else
             wipe(surface, b, index);
     }
+}
+
+void BandEffect::rollTogether(LedSurface& surface, int index) {
+    // Many bands (switch: one every 16 columns) move in one pass over the screen, then each
+    // takes in its next page columns or rows as roll() does.
+    std::vector<AreaShift> shifts;
+    shifts.reserve(bands_.size());
+    for (const Band& b : bands_) {
+        if (index >= bandMoves(b)) continue;
+        const int n = horizontal(b.direction) ? columnsOfMove(b.rect, index) : 1;
+        shifts.push_back({b.rect, b.direction, n});
+    }
+    surface.shiftAreas(shifts);
+    for (const Band& b : bands_)
+        if (index < bandMoves(b)) bringIn(surface, b, index);
 }
 
 }  // namespace ztk::sim

@@ -31,4 +31,10 @@ int RotateEffect::step(LedSurface& surface) {
     return goOn(static_cast<int>(std::min<long long>(motion - s - 1, 1 << 30)));
 }
 
+int RotateEffect::quietSteps() const {
+    const int next = stepsDone();
+    // An odd step of the motion moves nothing; the last ones may end the page.
+    return next > 0 && next % 2 == 1 && next + 1 < 2LL * columns_ ? 1 : 0;
+}
+
 }  // namespace ztk::sim

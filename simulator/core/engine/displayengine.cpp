@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "simcore/displayengine.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace ztk::sim {
@@ -44,11 +45,23 @@ void DisplayEngine::onPause() {
 void DisplayEngine::clearDisplay() {
     surface_.clear(surface_.bounds());
     surface_.copyBlock(surface_.bounds());
+    surface_.takeChanged();
+    // Presented whole even when every LED was off already: the sink learns the display.
     surface_.present(surface_.bounds(), pacer_);
 }
 
 void DisplayEngine::flushPresent() {
     pacer_.flush(surface_.screen().view());
+}
+
+int DisplayEngine::quietSteps() {
+    // A frame still waiting for its hand-over needs the next steps on time.
+    if (!effect_ || pacer_.pending()) return 0;
+    int quiet = effect_->quietSteps();
+    // A flip of the flash phase recolours flashing LEDs: the step that flips is not quiet.
+    if (quiet > 0 && !surface_.flashArea().empty())
+        quiet = std::min(quiet, surface_.flashCountdown() - 1);
+    return std::max(quiet, 0);
 }
 
 void DisplayEngine::step() {
@@ -67,27 +80,20 @@ void DisplayEngine::step() {
     if (effect_->step(surface_) == 0) effect_.reset();
     const bool ticked =
         surface_.flashLit() != litBefore || surface_.flashCountdown() != countdownBefore;
-    present(area, ticked);
-}
-
-void DisplayEngine::present(const LedRect& area, bool flashTicked) {
-    surface_.present(area, pacer_);
-    const LedRect whole = surface_.bounds();
-    if (area == whole) return;
     // The rest of the display keeps its flash phase running at the same rate, ticked once a
     // step whether or not the page's effect ticked it.
-    if (traits().flashOutside && !flashTicked) surface_.flashTick();
-    const LedRect clipped = area.intersected(whole);
-    if (clipped.empty()) {
-        surface_.present(whole, pacer_);
-        return;
-    }
-    // The bands above and below the area, and the parts left and right of it.
-    surface_.present({0, 0, whole.width, clipped.y}, pacer_);
-    surface_.present({0, clipped.bottom(), whole.width, whole.height - clipped.bottom()}, pacer_);
-    surface_.present({0, clipped.y, clipped.x, clipped.height}, pacer_);
-    surface_.present({clipped.right(), clipped.y, whole.width - clipped.right(), clipped.height},
-                     pacer_);
+    if (area != surface_.bounds() && traits().flashOutside && !ticked) surface_.flashTick();
+    present(surface_.flashLit() != litBefore);
+}
+
+void DisplayEngine::present(bool flashFlipped) {
+    // What the step painted or moved, and where a flip of the flash phase recolours LEDs:
+    // nothing at all for a held step without flashing LEDs. The pacer hears of every step,
+    // so that a frame it holds back is handed over once its interval has passed.
+    LedRect changed = surface_.takeChanged();
+    if (flashFlipped) changed = changed.united(surface_.flashArea());
+    const ScreenBitmap& screen = surface_.screen();
+    pacer_.present(screen.view(), screen.toPixels(changed));
 }
 
 }  // namespace ztk::sim

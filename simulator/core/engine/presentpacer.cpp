@@ -21,20 +21,26 @@ PresentPacer::PresentPacer(PresentSink& target, Clock::duration interval, Now no
     : target_(target), interval_(interval), now_(std::move(now)) {}
 
 void PresentPacer::present(const ScreenView& screen, const PixelRect& area) {
-    if (area.width > 0 && area.height > 0) dirty_ = dirty_ ? united(*dirty_, area) : area;
+    if (area.width > 0 && area.height > 0) {
+        if (!dirty_) dirtySince_ = now_();
+        dirty_ = dirty_ ? united(*dirty_, area) : area;
+    }
     if (!dirty_) return;
     const Clock::time_point now = now_();
-    if (!last_ || now - *last_ >= interval_) handOver(screen, now);
+    if (!last_ || now - *last_ >= interval_) handOver(screen);
 }
 
 void PresentPacer::flush(const ScreenView& screen) {
-    if (dirty_) handOver(screen, now_());
+    if (dirty_) handOver(screen);
 }
 
-void PresentPacer::handOver(const ScreenView& screen, Clock::time_point now) {
+void PresentPacer::handOver(const ScreenView& screen) {
     const PixelRect area = *dirty_;
     dirty_.reset();
-    last_ = now;
+    // The interval runs from when the frame began to change, not from when it was handed
+    // over: a frame held back once does not hold back every later one by the same delay
+    // (changes every 20 ms would otherwise all reach the window a step late).
+    last_ = dirtySince_;
     target_.present(screen, area);
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "simcore/workerthread.h"
 
+#include <algorithm>
+
 #include "simcore/steppacer.h"
 
 namespace ztk::sim {
@@ -67,9 +69,10 @@ void WorkerThread::run(std::chrono::milliseconds period) {
     onStart();
     StepPacer pacer(period);
     pacer.reset(Clock::now());
+    int due = 1;  // steps to run when the wait ends: the quiet ones and the one after them
     std::unique_lock lock(mutex_);
     for (;;) {
-        wake_.wait_until(lock, pacer.deadline(),
+        wake_.wait_until(lock, pacer.deadline() + pacer.period() * (due - 1),
                          [this] { return stopRequested_ || pauseRequested_; });
         if (stopRequested_) break;
         if (pauseRequested_) {
@@ -82,12 +85,18 @@ void WorkerThread::run(std::chrono::milliseconds period) {
             paused_ = false;
             if (stopping) break;
             pacer.reset(Clock::now());
+            due = 1;
             continue;
         }
         lock.unlock();
-        step();
+        for (int i = 0; i < due; ++i)
+            step();
+        const int ran = due;
+        due = 1 + std::clamp(quietSteps(), 0, kMaxQuietSteps);
         lock.lock();
-        pacer.stepped(Clock::now());
+        const Clock::time_point now = Clock::now();
+        for (int i = 0; i < ran; ++i)
+            pacer.stepped(now);
     }
     lock.unlock();
     onEnd();

@@ -15,6 +15,14 @@ LedRect LedRect::intersected(const LedRect& other) const {
     return {l, t, r - l, b - t};
 }
 
+LedRect LedRect::united(const LedRect& other) const {
+    if (other.empty()) return *this;
+    if (empty()) return other;
+    const int l = std::min(x, other.x);
+    const int t = std::min(y, other.y);
+    return {l, t, std::max(right(), other.right()) - l, std::max(bottom(), other.bottom()) - t};
+}
+
 LedBitmap::LedBitmap(int columns, int rows, std::uint8_t fill) {
     columns_ = std::clamp(columns, 0, kMaxLedBitmapColumns);
     stride_ = (columns_ + 7) / 8 * 8;

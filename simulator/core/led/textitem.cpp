@@ -2,6 +2,7 @@
 #include "simcore/textitem.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "simcore/messagestream.h"
 
@@ -135,13 +136,18 @@ void TextItem::paintGlyph(LedBitmap& dst, int x, int top, int minY, std::uint8_t
         const int repeat = doubleHigh ? LedFont::rowRepeat(row, rows, glyphHeight_) : 1;
         const std::uint8_t color = shadow ? shadow : colors_.bands[bandOf(row, rows)];
         const std::uint16_t bits = set_->rowBits(glyph_, row);
+        // Only the lit columns of the row are visited, leftmost first.
+        const int width = std::clamp(glyphWidth, 0, 16);
+        const unsigned lit = width == 16 ? bits : bits & ~(0xFFFFu >> width) & 0xFFFFu;
         for (int r = 0; r < repeat; ++r, ++yy) {
-            if (yy < minY || !bits) continue;
-            for (int col = 0; col < glyphWidth && col < 16; ++col) {
-                if (!(bits & (0x8000u >> col))) continue;
+            if (yy < minY || !lit || yy < 0 || yy >= dst.rows()) continue;
+            std::uint8_t* line = dst.row(yy);
+            for (unsigned left = lit; left != 0;) {
+                const int col = std::countl_zero(static_cast<std::uint16_t>(left));
+                left &= ~(0x8000u >> col);
                 const int xx = x0 + col * xStep;
-                dst.set(xx, yy, color);
-                if (xStep == 2) dst.set(xx + 1, yy, color);
+                for (int w = 0; w < xStep; ++w)
+                    if (xx + w >= 0 && xx + w < dst.columns()) line[xx + w] = color;
             }
         }
     }

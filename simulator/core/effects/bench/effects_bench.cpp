@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Cost of the display effects' steps: for every mode code, one page of a sign-filling text
 // (without a hold of its own, so the page is the mode's motion) stepped through the display
-// engine, with the median and the worst step reported; and the screen update of a whole
-// frame of dots against a memset of the same bytes.
+// engine, with the median and the worst step reported (each step at its fastest of three
+// runs of the page); and the screen update of a whole frame of dots against a memset of the
+// same bytes.
 
 #include <benchmark/benchmark.h>
 
@@ -73,6 +74,9 @@ void BM_EffectPage(benchmark::State& state) {
     options.presentInterval = {};
     DisplayEngine engine(interpreter, model, sink, options);
 
+    // Each run of the page times every step; a step's cost is its fastest run, so that a
+    // step the machine happened to interrupt does not count as the page's worst.
+    std::vector<double> fastest;
     std::vector<double> micros;
     for (auto _ : state) {
         micros.clear();
@@ -85,11 +89,18 @@ void BM_EffectPage(benchmark::State& state) {
         // The next iteration starts with a page of its own.
         while (engine.currentEffect())
             engine.step();
+        if (fastest.empty()) fastest = micros;
+        fastest.resize(std::min(fastest.size(), micros.size()));
+        for (std::size_t i = 0; i < fastest.size(); ++i)
+            fastest[i] = std::min(fastest[i], micros[i]);
     }
-    std::sort(micros.begin(), micros.end());
-    state.counters["median_us"] = micros[micros.size() / 2];
-    state.counters["worst_us"] = micros.back();
-    state.counters["steps"] = static_cast<double>(micros.size());
+    const double worst = *std::max_element(fastest.begin(), fastest.end());
+    std::sort(fastest.begin(), fastest.end());
+    state.counters["median_us"] = fastest[fastest.size() / 2];
+    state.counters["worst_us"] = worst;
+    // Every mode's worst step stays under 2 ms on the large sign.
+    if (model.rows >= 480) state.counters["worst_goal_us"] = 2000;
+    state.counters["steps"] = static_cast<double>(fastest.size());
 }
 
 void effectArgs(benchmark::internal::Benchmark* b) {
@@ -99,18 +110,23 @@ void effectArgs(benchmark::internal::Benchmark* b) {
         b->Args({code, 640, 480, 3});
     }
 }
-BENCHMARK(BM_EffectPage)->Apply(effectArgs)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EffectPage)->Apply(effectArgs)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 // A whole frame of dots painted onto the screen, as an effect's full-area copy does.
 void BM_ScreenUpdate(benchmark::State& state) {
     const int columns = static_cast<int>(state.range(0));
     const int rows = static_cast<int>(state.range(1));
     LedSurface surface(columns, rows, static_cast<int>(state.range(2)), 3);
-    LedBitmap leds(columns, rows);
-    for (int y = 0; y < rows; ++y)
-        for (int x = 0; x < columns; ++x)
-            leds.set(x, y, static_cast<std::uint8_t>(10 + (x * 7 + y) % 9));
+    // Two frames that differ in every LED, in turn: painting what an LED shows already is
+    // skipped, so the same frame twice would measure nothing.
+    LedBitmap frames[2] = {LedBitmap(columns, rows), LedBitmap(columns, rows)};
+    for (int f = 0; f < 2; ++f)
+        for (int y = 0; y < rows; ++y)
+            for (int x = 0; x < columns; ++x)
+                frames[f].set(x, y, static_cast<std::uint8_t>(10 + (x * 7 + y + f) % 9));
+    int turn = 0;
     for (auto _ : state) {
+        const LedBitmap& leds = frames[turn ^= 1];
         surface.copyBlock(leds, leds.bounds(), 0, 0);
         benchmark::DoNotOptimize(surface.screen().pixels());
         benchmark::ClobberMemory();

@@ -47,6 +47,9 @@ class DisplayEngine final : public WorkerThread {
 
     // One step: lay out the next page if none is showing, step its Effect, present.
     void step() override;
+    // Steps after this one that only hold the page and flip no visible flash phase: the
+    // thread runs them late, in one go, so a still display wakes it a few times a second.
+    int quietSteps() override;
     // Hands anything presented but not yet passed on to the sink now.
     void flushPresent();
 
@@ -72,7 +75,8 @@ class DisplayEngine final : public WorkerThread {
 
   private:
     void clearDisplay();
-    void present(const LedRect& area, bool flashTicked);
+    // Presents what the step changed.
+    void present(bool flashFlipped);
 
     EngineOptions options_;
     LedSurface surface_;

@@ -5,6 +5,7 @@
 // returns 0. A display mode is a subclass that overrides step(); it draws only through the
 // LED surface and bitmaps of its own, for which the helpers below render the page.
 
+#include <algorithm>
 #include <vector>
 
 #include "simcore/ledbitmap.h"
@@ -33,6 +34,10 @@ class Effect {
     // Draws the next frame into the area of `surface`; returns the steps still to go, 0 when
     // the page is finished.
     virtual int step(LedSurface& surface) = 0;
+    // Steps from the next one on that only hold the page (tick the flash phase and count):
+    // they paint no LED, so the engine may run them late, together. 0 when the next step
+    // may draw.
+    virtual int quietSteps() const { return 0; }
     // Timing weight: the items' weights, plus the area width rounded up to a multiple of 8
     // divided by the area height, plus 3; 0 when the items weigh nothing.
     virtual int weight() const;
@@ -89,6 +94,11 @@ class Effect {
     int countStep();
     // One holding step: ticks the flash phase, then counts the step.
     int holdStep(LedSurface& surface);
+    // The steps still to go once the page only holds: what quietSteps() is for a page that
+    // has drawn itself.
+    int holdingStepsLeft() const {
+        return stepsDone_ > 0 ? std::max(duration_ - stepsDone_, 0) : 0;
+    }
 
   private:
     std::vector<PageBuffer> lines_;

@@ -12,6 +12,7 @@ class HoldEffect : public Effect {
     // First step: clears the area and draws the page (a page whose first line is empty
     // lasts 25 steps); later steps hold, ticking the flash phase.
     int step(LedSurface& surface) override;
+    int quietSteps() const override { return holdingStepsLeft(); }
 };
 
 }  // namespace ztk::sim

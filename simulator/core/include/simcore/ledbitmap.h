@@ -19,6 +19,8 @@ struct LedRect {
     int bottom() const { return y + height; }
     // The part of this rectangle inside `other` (empty when they do not meet).
     LedRect intersected(const LedRect& other) const;
+    // The smallest rectangle holding both; an empty one adds nothing.
+    LedRect united(const LedRect& other) const;
     friend bool operator==(const LedRect&, const LedRect&) = default;
 };
 

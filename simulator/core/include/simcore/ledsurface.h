@@ -5,6 +5,7 @@
 // any further bitmaps of their own and bring them on screen with copyBlock.
 
 #include <cstdint>
+#include <vector>
 
 #include "simcore/displaymodel.h"
 #include "simcore/ledbitmap.h"
@@ -43,6 +44,8 @@ class LedSurface {
     void shift(const LedRect& area, ShiftDirection direction, int n) {
         screen_.shift(area, direction, n);
     }
+    // Does all of `shifts` (areas that do not overlap) at once.
+    void shiftAreas(const std::vector<AreaShift>& shifts) { screen_.shiftAreas(shifts); }
 
     // One flash step: the counter goes down and at 0 the phase flips and the counter
     // restarts at `count`. With `reset` the flashing LEDs are lit at once and the counter
@@ -51,6 +54,11 @@ class LedSurface {
     bool flashLit() const { return screen_.flashLit(); }
     // Ticks left in the current phase.
     int flashCountdown() const { return flashCountdown_; }
+
+    // The screen's LEDs painted or moved since the last call (see ScreenBitmap::takeChanged).
+    LedRect takeChanged() { return screen_.takeChanged(); }
+    // Where the screen holds flashing LEDs: what a flash-phase flip recolours.
+    LedRect flashArea() const { return screen_.flashArea(); }
 
     // Hands `area` (in LEDs) of the screen to `sink` with the colour table of the current
     // flash phase. Presenting does not change the phase, so flashing LEDs stay dark for the

@@ -7,6 +7,7 @@
 // cell. It also keeps which palette index each LED shows, so tools can dump the LEDs
 // without reading pixels back.
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -32,6 +33,13 @@ inline constexpr int kMaxZoom = 15;
 inline constexpr long long kMaxScreenBytes = 256ll << 20;
 
 enum class ShiftDirection { Left, Right, Up, Down };
+
+// A move of the LEDs of `area` by `n` LEDs in `direction`.
+struct AreaShift {
+    LedRect area;
+    ShiftDirection direction = ShiftDirection::Left;
+    int n = 0;
+};
 
 class ScreenBitmap {
   public:
@@ -69,6 +77,18 @@ class ScreenBitmap {
     // Moves the LEDs of `area` by `n` LEDs in `direction`; the LEDs it uncovers keep what they
     // showed. n <= 0 does nothing.
     void shift(const LedRect& area, ShiftDirection direction, int n);
+    // Does every shift of `shifts` (areas that do not overlap) at once, as shift() does each:
+    // the LEDs are moved in a copy and the rows stamped again whole, so many narrow areas
+    // cost about one frame rather than a copy per area and pixel row.
+    void shiftAreas(const std::vector<AreaShift>& shifts);
+
+    // The LEDs painted or moved since the last call, as one rectangle (empty when none), and
+    // forgets them. Painting an LED with the index it already shows changes nothing and is
+    // not counted, so a page laid out again the same costs no repaint.
+    LedRect takeChanged();
+    // The smallest rectangle holding every LED whose colour differs between tables A and B,
+    // empty when no LED flashes: what a flash-phase flip recolours. Kept until LEDs change.
+    LedRect flashArea() const;
 
     // Installs table A (lit) or table B (flashing LEDs dark).
     void setFlashLit(bool lit) { lit_ = lit; }
@@ -85,6 +105,7 @@ class ScreenBitmap {
 
   private:
     void stampRow(int x, int y, const std::uint8_t* indices, int count);
+    void touch(const LedRect& area);
 
     int columns_ = 0;
     int rows_ = 0;
@@ -101,6 +122,13 @@ class ScreenBitmap {
     // scan line is written once and copied.
     std::vector<int> rowPattern_;
     std::vector<DotSpan> patterns_;
+    LedRect changed_;
+    // flashes_[i]: index i shows differently in the two tables.
+    std::array<bool, 256> flashes_{};
+    // Every index in flashes_ has the flash bit (so runs without it can be skipped).
+    bool flashBitMarksAll_ = true;
+    mutable LedRect flashArea_;
+    mutable bool flashAreaKnown_ = false;
 };
 
 }  // namespace ztk::sim

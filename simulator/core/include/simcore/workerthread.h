@@ -41,6 +41,13 @@ class WorkerThread {
 
     // One step of work; called on the thread, or directly when no thread runs.
     virtual void step() = 0;
+    // Asked after each step: how many of the next steps may run late without anyone seeing
+    // the difference. The thread sleeps through them and runs them right before the first
+    // step that is not quiet, at that step's time (at most kMaxQuietSteps at once).
+    virtual int quietSteps() { return 0; }
+
+    // The most steps run late in one go: a still display wakes the thread 4 times a second.
+    static constexpr int kMaxQuietSteps = 24;
 
   protected:
     virtual void onStart() {}

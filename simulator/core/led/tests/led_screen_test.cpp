@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "simcore/displaymodel.h"
 #include "simcore/screenbitmap.h"
@@ -91,6 +92,52 @@ TEST(ScreenBitmap, ShiftsMoveLedsAndLeaveUncoveredOnesAlone) {
         EXPECT_EQ(s.led(c.x, c.y), src.at(c.fromX, c.fromY)) << int(c.dir) << " " << c.x;
         expectPixelsMatchLeds(s);
     }
+}
+
+// Many areas shifted at once end as the same areas shifted one by one, and the change report
+// covers what moved; painting an LED with what it shows is no change.
+TEST(ScreenBitmap, ShiftAreasAndChangeReports) {
+    LedBitmap src(40, 9);
+    for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 40; ++x)
+            src.set(x, y, static_cast<std::uint8_t>(11 + (x * 3 + y) % 8));
+    const std::vector<AreaShift> shifts = {{{0, 0, 16, 9}, ShiftDirection::Down, 1},
+                                           {{16, 0, 16, 9}, ShiftDirection::Up, 1},
+                                           {{32, 0, 8, 4}, ShiftDirection::Left, 3},
+                                           {{32, 4, 8, 5}, ShiftDirection::Right, 2},
+                                           {{30, 0, 9, 9}, ShiftDirection::Up, 0}};
+    for (int zoom : {0, 1, 3, 5}) {
+        ScreenBitmap together(40, 9, zoom, 3);
+        ScreenBitmap alone(40, 9, zoom, 3);
+        together.copyBlock(src, src.bounds(), 0, 0);
+        alone.copyBlock(src, src.bounds(), 0, 0);
+        EXPECT_EQ(together.takeChanged(), (LedRect{0, 0, 40, 9}));
+        EXPECT_TRUE(together.takeChanged().empty());
+        together.shiftAreas(shifts);
+        for (const AreaShift& a : shifts)
+            alone.shift(a.area, a.direction, a.n);
+        EXPECT_EQ(together.leds(), alone.leds()) << zoom;
+        expectPixelsMatchLeds(together);
+        EXPECT_EQ(together.takeChanged(), (LedRect{0, 0, 40, 9}));
+
+        together.copyBlock(together.leds(), {3, 2, 20, 5}, 3, 2);
+        together.paint(7, 7, together.led(7, 7));
+        EXPECT_TRUE(together.takeChanged().empty());
+        together.paint(9, 3, kLedBlack);
+        together.paint(12, 5, kLedBlack);
+        EXPECT_EQ(together.takeChanged(), (LedRect{9, 3, 4, 3}));
+    }
+
+    // The flash area bounds the LEDs that look different in the dark phase.
+    ScreenBitmap s(20, 6, 1, 3);
+    EXPECT_TRUE(s.flashArea().empty());
+    s.paint(4, 1, kLedRed | kLedFlash);
+    s.paint(2, 4, kLedGreen | kLedFlash);
+    s.paint(9, 5, kLedRed);
+    s.paint(15, 0, kLedBlack | kLedFlash);  // black either way
+    EXPECT_EQ(s.flashArea(), (LedRect{2, 1, 3, 4}));
+    s.paint(4, 1, kLedRed);
+    EXPECT_EQ(s.flashArea(), (LedRect{2, 4, 1, 1}));
 }
 
 TEST(ScreenBitmap, HugeGeometryIsBoundedBeforeAllocating) {

@@ -40,6 +40,7 @@ class BandEffect : public PacedEffect {
   private:
     int begin(LedSurface& surface) override;
     void move(LedSurface& surface, int index) override;
+    void rollTogether(LedSurface& surface, int index);
 
     Kind kind_;
     std::vector<Band> bands_;

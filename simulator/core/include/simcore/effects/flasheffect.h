@@ -15,6 +15,7 @@ class FlashEffect : public Effect {
   public:
     void pageComplete() override;
     int step(LedSurface& surface) override;
+    int quietSteps() const override { return holdingStepsLeft(); }
 };
 
 }  // namespace ztk::sim

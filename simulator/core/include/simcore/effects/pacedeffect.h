@@ -14,6 +14,8 @@ class PacedEffect : public Effect {
   public:
     // Move k happens on step k x stepsPerMove(); the first step prepares the moves.
     int step(LedSurface& surface) final;
+    // Once the motion is done the page only holds.
+    int quietSteps() const final { return stepsDone() >= motionSteps() ? holdingStepsLeft() : 0; }
 
   protected:
     // When the flash phase ticks: only while the page holds after its motion, or on every

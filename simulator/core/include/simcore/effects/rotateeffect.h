@@ -19,6 +19,8 @@ class RotateEffect : public FlashEndingEffect {
     ~RotateEffect() override;
 
     int step(LedSurface& surface) override;
+    // The step between two moves only counts.
+    int quietSteps() const override;
 
   private:
     std::unique_ptr<ContentStrip> strip_;
