@@ -135,15 +135,16 @@ LedRect ScreenBitmap::flashArea() const {
     int bottom = -1;
     for (int y = 0; y < rows_; ++y) {
         const std::uint8_t* row = leds_.row(y);
-        // Every flashing index has the flash bit: runs of 8 LEDs without it are skipped whole.
+        // When every flashing index has the flash bit, runs of 8 LEDs without it are skipped
+        // whole.
         int first = 0;
-        for (;;) {
-            while (flashBitMarksAll_ && first + 8 <= columns_ && !anyFlashBit(row + first))
+        while (first < columns_) {
+            if (flashBitMarksAll_ && first + 8 <= columns_ && !anyFlashBit(row + first)) {
                 first += 8;
-            const int end = std::min(first + 8, columns_);
-            while (first < end && !flashes_[row[first]])
-                ++first;
-            if (first < end || first >= columns_) break;
+                continue;
+            }
+            if (flashes_[row[first]]) break;
+            ++first;
         }
         if (first >= columns_) continue;
         int last = columns_ - 1;
